@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+#include "converter/output_file.h"
+#include "converter/report.h"
+
+namespace vuq {
+
+void expand_photo_list(std::string_view argument, std::string_view line, OutputFile& out,
+                       Report& report);
+
+}  // namespace vuq

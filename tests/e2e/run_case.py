@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""Runs one end-to-end case against the built converter.
+
+A case is a folder:
+  args       the command-line arguments, one per line (absent: none)
+  in/        the working directory's files before the run (links are kept as links)
+  setup.sh   optional; run with sh in the working directory after in/ is laid out
+  stdout     the exact standard output expected
+  out/       the files the run is expected to add or change; a file named .keep stands
+             for its directory alone
+The run happens in a fresh temporary directory. Afterwards the directory must hold exactly
+in/ overlaid with out/, and the exit status must be 0.
+
+Usage: run_case.py EXECUTABLE CASE_DIR [--launcher CMD]
+"""
+import difflib
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+
+def read_args(case_dir):
+    path = os.path.join(case_dir, "args")
+    if not os.path.exists(path):
+        return []
+    with open(path, "rb") as f:
+        text = f.read().decode("utf-8")
+    if text == "":
+        return []
+    if text.endswith("\n"):
+        text = text[:-1]
+    return text.split("\n")
+
+
+def snapshot(root):
+    """Maps each relative path under root to ('file', bytes), ('link', target) or ('dir',)."""
+    tree = {}
+    for dirpath, dirnames, filenames in os.walk(root):
+        for name in dirnames + filenames:
+            full = os.path.join(dirpath, name)
+            rel = os.path.relpath(full, root)
+            if os.path.islink(full):
+                tree[rel] = ("link", os.readlink(full))
+            elif os.path.isdir(full):
+                tree[rel] = ("dir",)
+            else:
+                with open(full, "rb") as f:
+                    tree[rel] = ("file", f.read())
+        dirnames[:] = [d for d in dirnames if not os.path.islink(os.path.join(dirpath, d))]
+    return tree
+
+
+def expected_tree(case_dir):
+    tree = {}
+    for part in ("in", "out"):
+        root = os.path.join(case_dir, part)
+        if not os.path.isdir(root):
+            continue
+        for rel, entry in snapshot(root).items():
+            if os.path.basename(rel) == ".keep":
+                continue
+            tree[rel] = entry
+    # Every folder that holds an expected entry is expected too.
+    for rel in list(tree):
+        parent = os.path.dirname(rel)
+        while parent:
+            tree.setdefault(parent, ("dir",))
+            parent = os.path.dirname(parent)
+    return tree
+
+
+def show(data):
+    return data.decode("latin-1").splitlines(keepends=True)
+
+
+def diff(name, expected, actual):
+    lines = difflib.unified_diff(show(expected), show(actual), "expected " + name, "actual " + name)
+    return "".join(line if line.endswith("\n") else line + "\\ (no line feed)\n" for line in lines)
+
+
+def run(executable, case_dir, launcher):
+    failures = []
+    work = tempfile.mkdtemp(prefix="vuq-e2e-")
+    try:
+        in_dir = os.path.join(case_dir, "in")
+        if os.path.isdir(in_dir):
+            shutil.copytree(in_dir, work, symlinks=True, dirs_exist_ok=True)
+            for dirpath, _, filenames in os.walk(work):
+                for name in filenames:
+                    if name == ".keep":
+                        os.remove(os.path.join(dirpath, name))
+        setup = os.path.join(case_dir, "setup.sh")
+        if os.path.exists(setup):
+            subprocess.run(["sh", setup], cwd=work, check=True)
+        before = snapshot(work)
+
+        command = launcher + [os.path.abspath(executable)] + read_args(case_dir)
+        result = subprocess.run(command, cwd=work, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, timeout=600)
+        if result.returncode != 0:
+            failures.append("exit status %d, expected 0" % result.returncode)
+
+        with open(os.path.join(case_dir, "stdout"), "rb") as f:
+            expected_stdout = f.read()
+        if result.stdout != expected_stdout:
+            failures.append("standard output differs:\n" +
+                            diff("stdout", expected_stdout, result.stdout))
+
+        expected = expected_tree(case_dir)
+        # Files that setup.sh made belong to the starting state as well.
+        for rel, entry in before.items():
+            expected.setdefault(rel, entry)
+        actual = snapshot(work)
+        for rel in sorted(set(expected) | set(actual)):
+            want, got = expected.get(rel), actual.get(rel)
+            if want == got:
+                continue
+            if want is None:
+                failures.append("unexpected %s: %s" % (got[0], rel))
+            elif got is None:
+                failures.append("missing %s: %s" % (want[0], rel))
+            elif want[0] == got[0] == "file":
+                failures.append("file %s differs:\n%s" % (rel, diff(rel, want[1], got[1])))
+            else:
+                failures.append("%s: expected %r, found %r" % (rel, want[:1], got[:1]))
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    return failures
+
+
+def main():
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    executable, case_dir = sys.argv[1], sys.argv[2]
+    launcher = sys.argv[4].split() if len(sys.argv) > 4 and sys.argv[3] == "--launcher" else []
+    failures = run(executable, case_dir, launcher)
+    name = os.path.basename(os.path.normpath(case_dir))
+    if failures:
+        print("case %s FAILED" % name)
+        for failure in failures:
+            print(failure)
+        sys.exit(1)
+    print("case %s passed" % name)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace vuq::testing {
+
+// A fresh directory that is the working directory for the life of the object.
+class TempWorkingDir {
+ public:
+  TempWorkingDir() : previous_(std::filesystem::current_path()) {
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() / ("vuq-test-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+  }
+  ~TempWorkingDir() {
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempWorkingDir(const TempWorkingDir&) = delete;
+  TempWorkingDir& operator=(const TempWorkingDir&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+inline void write_file(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+inline std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace vuq::testing
