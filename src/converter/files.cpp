@@ -15,8 +15,8 @@ bool names_directory(const std::string& path) {
 
 }  // namespace
 
-InputFile::InputFile() : buffer_(kReadBufferSize) {
-  stream_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+InputFile::InputFile() : buffer_(new char[kReadBufferSize]) {
+  stream_.rdbuf()->pubsetbuf(buffer_.get(), static_cast<std::streamsize>(kReadBufferSize));
 }
 
 bool InputFile::open(const std::string& path) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace vuq {
 
@@ -19,7 +19,8 @@ class InputFile {
   std::istream& stream() { return stream_; }
 
  private:
-  std::vector<char> buffer_;  // declared before the stream, which uses it until it is destroyed
+  std::unique_ptr<char[]>
+      buffer_;  // declared before the stream, which uses it until it is destroyed
   std::ifstream stream_;
 };
 
