@@ -1,8 +1,47 @@
 #include "photo/photo_table.h"
 
+#include "directives/fields.h"
+#include "photo/photo_markup.h"
+
 namespace vuq {
 
-// Not built yet: the directive line is recognised and reported, and writes nothing.
-void expand_photo_table(std::string_view, std::string_view, OutputFile&, Report&) {}
+void expand_photo_table(std::string_view argument, std::string_view line, OutputFile& out,
+                        Report& report) {
+  if (argument.empty()) {
+    report.error_message("ERROR: Parameters required in VUQ_Link_Foto_Tab\n");
+    return;
+  }
+  const std::int32_t indent = indent_width(line);
+  std::vector<std::string> fields = photo_fields(line, 6);
+  const std::int32_t per_row = read_number(fields[4]);
+  const std::int32_t total = read_number(fields[5]);
+  const std::int32_t rows = row_count(total, per_row);
+
+  const std::string table_indent = make_indent(indent);
+  const std::string row_indent = make_indent(deeper(indent, 8));
+  const std::string cell_indent = make_indent(deeper(indent, 16));
+  const PictureWriter pictures(std::move(fields[0]), std::move(fields[1]), std::move(fields[3]),
+                               deeper(indent, 24));
+
+  out.write_line({table_indent, "<table class=\"", fields[2], "\">"});
+  if (rows > 0 && total > 0) {
+    std::int32_t number = 0;
+    std::int32_t row = 0;
+    do {
+      out.write_line({row_indent, "<tr>"});
+      std::int32_t cell = 0;
+      while (cell < per_row && number < total && !out.failed()) {
+        ++number;
+        out.write_line({cell_indent, "<td>"});
+        pictures.write(out, number);
+        out.write_line({cell_indent, "</td>"});
+        ++cell;
+      }
+      out.write_line({row_indent, "</tr>"});
+      ++row;
+    } while (row < rows && number < total && !out.failed());
+  }
+  out.write_line({table_indent, "</table>"});
+}
 
 }  // namespace vuq

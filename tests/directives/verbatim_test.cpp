@@ -6,17 +6,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/capture.h"
 #include "support/temp_dir.h"
 
 namespace vuq {
 namespace {
 
-struct Capture {
-  std::ostringstream output;
-  std::ostringstream console;
-  Report report{console};
-  OutputFile out{output, "HTML//page.html", report};
-};
+using testing::Capture;
 
 TEST(ExpandExclude, WritesTheArgumentAsOneLine) {
   Capture run;
