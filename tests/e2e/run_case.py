@@ -4,10 +4,13 @@
 A case is a folder:
   args       the command-line arguments, one per line (absent: none)
   in/        the working directory's files before the run (links are kept as links)
-  setup.sh   optional; run with sh in the working directory after in/ is laid out
+  setup.py   optional; run in the working directory after in/ is laid out, to make inputs
+             too large to keep (files it makes count as part of the starting state)
   stdout     the exact standard output expected
   out/       the files the run is expected to add or change; a file named .keep stands
              for its directory alone
+  expect.py  optional; run in an empty folder, where it writes `stdout` and `out/` for
+             outputs too large to keep
 The run happens in a fresh temporary directory. Afterwards the directory must hold exactly
 in/ overlaid with out/, and the exit status must be 0.
 
@@ -52,10 +55,10 @@ def snapshot(root):
     return tree
 
 
-def expected_tree(case_dir):
+def expected_tree(case_dir, expect_dir):
     tree = {}
-    for part in ("in", "out"):
-        root = os.path.join(case_dir, part)
+    for root in (os.path.join(case_dir, "in"), os.path.join(case_dir, "out"),
+                 os.path.join(expect_dir, "out")):
         if not os.path.isdir(root):
             continue
         for rel, entry in snapshot(root).items():
@@ -71,18 +74,31 @@ def expected_tree(case_dir):
     return tree
 
 
+def run_script(case_dir, name, cwd):
+    script = os.path.join(case_dir, name)
+    if os.path.exists(script):
+        subprocess.run([sys.executable, script], cwd=cwd, check=True)
+
+
 def show(data):
     return data.decode("latin-1").splitlines(keepends=True)
 
 
 def diff(name, expected, actual):
+    if len(expected) + len(actual) > 1 << 20:
+        at = next((i for i, (a, b) in enumerate(zip(expected, actual)) if a != b),
+                  min(len(expected), len(actual)))
+        return "%s: %d bytes expected, %d found, first difference at byte %d\n" % (
+            name, len(expected), len(actual), at)
     lines = difflib.unified_diff(show(expected), show(actual), "expected " + name, "actual " + name)
     return "".join(line if line.endswith("\n") else line + "\\ (no line feed)\n" for line in lines)
 
 
 def run(executable, case_dir, launcher):
     failures = []
-    work = tempfile.mkdtemp(prefix="vuq-e2e-")
+    scratch = tempfile.mkdtemp(prefix="vuq-e2e-")
+    work = os.path.join(scratch, "work")
+    os.mkdir(work)
     try:
         in_dir = os.path.join(case_dir, "in")
         if os.path.isdir(in_dir):
@@ -91,9 +107,7 @@ def run(executable, case_dir, launcher):
                 for name in filenames:
                     if name == ".keep":
                         os.remove(os.path.join(dirpath, name))
-        setup = os.path.join(case_dir, "setup.sh")
-        if os.path.exists(setup):
-            subprocess.run(["sh", setup], cwd=work, check=True)
+        run_script(case_dir, "setup.py", work)
         before = snapshot(work)
 
         command = launcher + [os.path.abspath(executable)] + read_args(case_dir)
@@ -102,14 +116,20 @@ def run(executable, case_dir, launcher):
         if result.returncode != 0:
             failures.append("exit status %d, expected 0" % result.returncode)
 
-        with open(os.path.join(case_dir, "stdout"), "rb") as f:
+        expect_dir = os.path.join(scratch, "expect")
+        os.mkdir(expect_dir)
+        run_script(case_dir, "expect.py", expect_dir)
+        stdout_path = os.path.join(case_dir, "stdout")
+        if not os.path.exists(stdout_path):
+            stdout_path = os.path.join(expect_dir, "stdout")
+        with open(stdout_path, "rb") as f:
             expected_stdout = f.read()
         if result.stdout != expected_stdout:
             failures.append("standard output differs:\n" +
                             diff("stdout", expected_stdout, result.stdout))
 
-        expected = expected_tree(case_dir)
-        # Files that setup.sh made belong to the starting state as well.
+        expected = expected_tree(case_dir, expect_dir)
+        # Files that setup.py made belong to the starting state as well.
         for rel, entry in before.items():
             expected.setdefault(rel, entry)
         actual = snapshot(work)
@@ -126,7 +146,7 @@ def run(executable, case_dir, launcher):
             else:
                 failures.append("%s: expected %r, found %r" % (rel, want[:1], got[:1]))
     finally:
-        shutil.rmtree(work, ignore_errors=True)
+        shutil.rmtree(scratch, ignore_errors=True)
     return failures
 
 

@@ -1,0 +1,109 @@
+// Runs the line loop with every directive on an input split at the first 0x1E byte into a
+// source and the file that VUQ_Import(imp) reads. Output and console stay in memory; the output
+// refuses to grow past a limit, so that large photo counts end through the write-failure path.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+
+#include "converter/output_file.h"
+#include "converter/report.h"
+#include "directives/line_loop.h"
+
+namespace {
+
+class BoundedSink : public std::streambuf {
+ public:
+  explicit BoundedSink(std::size_t limit) : limit_(limit) {}
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    std::size_t wanted = static_cast<std::size_t>(count);
+    std::size_t room = limit_ - used_;
+    std::size_t taken = wanted < room ? wanted : room;
+    used_ += taken;
+    return static_cast<std::streamsize>(taken);
+  }
+  int_type overflow(int_type ch) override {
+    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
+    if (used_ == limit_) return traits_type::eof();
+    ++used_;
+    return ch;
+  }
+
+ private:
+  std::size_t limit_;
+  std::size_t used_ = 0;
+};
+
+// A private folder for the imported file, made once per process; it is the working directory
+// only while an input runs, so libFuzzer's own relative paths keep working.
+class ScratchDir {
+ public:
+  ScratchDir()
+      : path_(std::filesystem::temp_directory_path() /
+              ("vuq-fuzz-" + std::to_string(std::random_device()()))) {
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class WorkingDirIn {
+ public:
+  explicit WorkingDirIn(const std::filesystem::path& path)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(path);
+  }
+  ~WorkingDirIn() { std::filesystem::current_path(previous_); }
+  WorkingDirIn(const WorkingDirIn&) = delete;
+  WorkingDirIn& operator=(const WorkingDirIn&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
+// Devices and kernel files test the machine, not the converter (an endless /dev/zero line).
+bool names_system_files(std::string_view input) {
+  const std::string_view system_folders[] = {"/dev", "/proc", "/sys"};
+  return std::any_of(std::begin(system_folders), std::end(system_folders),
+                     [&](std::string_view folder) { return input.find(folder) != input.npos; });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const ScratchDir scratch;
+  const WorkingDirIn in_scratch(scratch.path());
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  if (names_system_files(input)) return 0;
+  std::size_t split = input.find('\x1e');
+  std::string_view imported = split == std::string_view::npos ? "" : input.substr(split + 1);
+  std::ofstream("imp", std::ios::binary)
+      .write(imported.data(), static_cast<std::streamsize>(imported.size()));
+
+  std::istringstream source{std::string(input.substr(0, split))};
+  BoundedSink sink(1 << 20);
+  std::ostream output(&sink);
+  std::ostringstream console;
+  vuq::Report report(console);
+  vuq::OutputFile out(output, "HTML//fuzz.html", report);
+  vuq::convert_lines(source, "fuzz.txt", out, report);
+  return 0;
+}
