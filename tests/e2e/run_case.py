@@ -11,11 +11,19 @@ A case is a folder:
              for its directory alone
   expect.py  optional; run in an empty folder, where it writes `stdout` and `out/` for
              outputs too large to keep
+  only       optional; "linux" or "windows" for a case that makes sense on one platform
+             (device files, links, shell-expanded wildcards)
 The run happens in a fresh temporary directory. Afterwards the directory must hold exactly
 in/ overlaid with out/, and the exit status must be 0.
 
-Usage: run_case.py EXECUTABLE CASE_DIR [--launcher CMD]
+With --windows the converter is a Windows program, whose files and console are in text mode:
+a carriage return before a line feed is dropped when a source is read, and every line feed
+written becomes CR LF. The expected stdout and out/ files are translated accordingly.
+
+Usage: run_case.py EXECUTABLE CASE_DIR [--windows] [--launcher PROGRAM]
+Exits 77 for a case that does not apply to the platform.
 """
+import argparse
 import difflib
 import os
 import shutil
@@ -55,15 +63,23 @@ def snapshot(root):
     return tree
 
 
-def expected_tree(case_dir, expect_dir):
+def text_mode(data):
+    """What a Windows program writes for these bytes, read from a source and written back."""
+    return data.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+
+
+def expected_tree(case_dir, expect_dir, windows):
     tree = {}
-    for root in (os.path.join(case_dir, "in"), os.path.join(case_dir, "out"),
-                 os.path.join(expect_dir, "out")):
+    roots = [(os.path.join(case_dir, "in"), False), (os.path.join(case_dir, "out"), windows),
+             (os.path.join(expect_dir, "out"), windows)]
+    for root, translate in roots:
         if not os.path.isdir(root):
             continue
         for rel, entry in snapshot(root).items():
             if os.path.basename(rel) == ".keep":
                 continue
+            if translate and entry[0] == "file":
+                entry = ("file", text_mode(entry[1]))
             tree[rel] = entry
     # Every folder that holds an expected entry is expected too.
     for rel in list(tree):
@@ -94,7 +110,7 @@ def diff(name, expected, actual):
     return "".join(line if line.endswith("\n") else line + "\\ (no line feed)\n" for line in lines)
 
 
-def run(executable, case_dir, launcher):
+def run(executable, case_dir, launcher, windows):
     failures = []
     scratch = tempfile.mkdtemp(prefix="vuq-e2e-")
     work = os.path.join(scratch, "work")
@@ -111,8 +127,14 @@ def run(executable, case_dir, launcher):
         before = snapshot(work)
 
         command = launcher + [os.path.abspath(executable)] + read_args(case_dir)
-        result = subprocess.run(command, cwd=work, stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, timeout=600)
+        # Standard output goes to a file, not a pipe: helper processes that a launcher such as
+        # wine leaves running would hold a pipe open after the converter has ended.
+        stdout_file = os.path.join(scratch, "stdout")
+        with open(stdout_file, "wb") as out:
+            result = subprocess.run(command, cwd=work, stdout=out, stderr=subprocess.DEVNULL,
+                                    stdin=subprocess.DEVNULL, timeout=600)
+        with open(stdout_file, "rb") as f:
+            result.stdout = f.read()
         if result.returncode != 0:
             failures.append("exit status %d, expected 0" % result.returncode)
 
@@ -124,11 +146,13 @@ def run(executable, case_dir, launcher):
             stdout_path = os.path.join(expect_dir, "stdout")
         with open(stdout_path, "rb") as f:
             expected_stdout = f.read()
+        if windows:
+            expected_stdout = text_mode(expected_stdout)
         if result.stdout != expected_stdout:
             failures.append("standard output differs:\n" +
                             diff("stdout", expected_stdout, result.stdout))
 
-        expected = expected_tree(case_dir, expect_dir)
+        expected = expected_tree(case_dir, expect_dir, windows)
         # Files that setup.py made belong to the starting state as well.
         for rel, entry in before.items():
             expected.setdefault(rel, entry)
@@ -151,12 +175,21 @@ def run(executable, case_dir, launcher):
 
 
 def main():
-    if len(sys.argv) < 3:
-        sys.exit(__doc__)
-    executable, case_dir = sys.argv[1], sys.argv[2]
-    launcher = sys.argv[4].split() if len(sys.argv) > 4 and sys.argv[3] == "--launcher" else []
-    failures = run(executable, case_dir, launcher)
-    name = os.path.basename(os.path.normpath(case_dir))
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument("executable")
+    parser.add_argument("case_dir")
+    parser.add_argument("--windows", action="store_true")
+    parser.add_argument("--launcher", action="append", default=[])
+    options = parser.parse_args()
+    name = os.path.basename(os.path.normpath(options.case_dir))
+    only_path = os.path.join(options.case_dir, "only")
+    if os.path.exists(only_path):
+        with open(only_path) as f:
+            only = f.read().strip()
+        if only != ("windows" if options.windows else "linux"):
+            print("case %s skipped: %s only" % (name, only))
+            sys.exit(77)
+    failures = run(options.executable, options.case_dir, options.launcher, options.windows)
     if failures:
         print("case %s FAILED" % name)
         for failure in failures:
