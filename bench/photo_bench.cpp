@@ -11,8 +11,8 @@ namespace vuq::bench {
 namespace {
 
 void BM_PhotoList(benchmark::State& state) {
-  const std::string line = "    VUQ_Foto_Link(photo$.html, img/$.jpg, thumb, 7, " +
-                           std::to_string(state.range(0)) + ")";
+  const std::string line =
+      "    VUQ_Foto_Link(photo$.html, img/$.jpg, thumb, 7, " + std::to_string(state.range(0)) + ")";
   for (auto _ : state) {
     NullOutput sink;
     expand_photo_list(extract_argument(line), line, sink.out, sink.report);
