@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/capture.h"
 #include "support/test_streams.h"
 
 namespace vuq {
@@ -23,20 +24,16 @@ TEST(OutputFile, WritesEachLineWithLineFeedAndFlushesIt) {
 }
 
 TEST(OutputFile, FirstFailedWriteIsReportedOnceAndLaterWritesAreSkipped) {
-  testing::FullDiskBuf buf(4);
-  std::ostream stream(&buf);
-  std::ostringstream console;
-  Report report(console);
-  OutputFile out(stream, "HTML//a.html", report);
-  out.write_line("ab");
-  EXPECT_FALSE(out.failed());
-  out.write_line("cd");
-  EXPECT_TRUE(out.failed());
-  out.write_line("ef");
-  out.record_failure();
-  EXPECT_EQ(console.str(), "ERROR: FAILED IN WRITING HTML//a.html\n");
-  EXPECT_EQ(report.error_count(), 1);
-  EXPECT_EQ(buf.written, "ab\nc");
+  testing::FullDiskCapture capture(4);
+  capture.out.write_line("ab");
+  EXPECT_FALSE(capture.out.failed());
+  capture.out.write_line("cd");
+  EXPECT_TRUE(capture.out.failed());
+  capture.out.write_line("ef");
+  capture.out.record_failure();
+  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_EQ(capture.report.error_count(), 1);
+  EXPECT_EQ(capture.disk.written, "ab\nc");
 }
 
 TEST(OutputFile, FailureOnCloseIsReportedLikeAWriteFailure) {

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "support/capture.h"
 #include "support/test_streams.h"
 
 namespace vuq {
@@ -154,14 +155,10 @@ TEST(ConvertLines, ReadFailureEndsTheLoopWithAnError) {
 
 TEST(ConvertLines, WriteFailureStopsReadingTheSource) {
   std::istringstream source("a\nb\nc\nd\n");
-  testing::FullDiskBuf buf(3);
-  std::ostream output_stream(&buf);
-  std::ostringstream console;
-  Report report(console);
-  OutputFile out(output_stream, "HTML//src.html", report);
-  convert_lines(source, "src.txt", out, report);
-  EXPECT_EQ(console.str(), "ERROR: FAILED IN WRITING HTML//src.html\n");
-  EXPECT_EQ(report.error_count(), 1);
+  testing::FullDiskCapture capture(3);
+  convert_lines(source, "src.txt", capture.out, capture.report);
+  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_EQ(capture.report.error_count(), 1);
   std::string next;
   std::getline(source, next);
   EXPECT_EQ(next, "c");

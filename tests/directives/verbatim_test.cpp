@@ -36,6 +36,13 @@ TEST(ExpandExclude, EmptyArgumentIsReportedButNotCounted) {
   EXPECT_EQ(run.report.error_count(), 0);
 }
 
+TEST(ExpandExclude, FailedWriteIsNotReportedAsWritten) {
+  testing::FullDiskCapture capture(0);
+  expand_exclude("<hr>", capture.out, capture.report);
+  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_EQ(capture.report.error_count(), 1);
+}
+
 class ExpandImport : public ::testing::Test {
  protected:
   testing::TempWorkingDir dir;

@@ -4,7 +4,6 @@
 
 #include "directives/line_loop.h"
 #include "support/capture.h"
-#include "support/test_streams.h"
 
 namespace vuq {
 namespace {
@@ -101,15 +100,11 @@ TEST(ExpandPhotoList, EmptyArgumentIsAnError) {
 }
 
 TEST(ExpandPhotoList, WriteFailureStopsTheLargestExpansionAtOnce) {
-  testing::FullDiskBuf disk(100);
-  std::ostream stream(&disk);
-  std::ostringstream console;
-  Report report(console);
-  OutputFile out(stream, "HTML//page.html", report);
+  testing::FullDiskCapture capture(100);
   const std::string line = "VUQ_Foto_Link(p$,i$,c,1,2147483647)";
-  expand_photo_list(extract_argument(line), line, out, report);
-  EXPECT_EQ(console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
-  EXPECT_LE(disk.written.size(), 100u);
+  expand_photo_list(extract_argument(line), line, capture.out, capture.report);
+  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_LE(capture.disk.written.size(), 100u);
 }
 
 }  // namespace

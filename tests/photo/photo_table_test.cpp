@@ -6,7 +6,6 @@
 
 #include "directives/line_loop.h"
 #include "support/capture.h"
-#include "support/test_streams.h"
 
 namespace vuq {
 namespace {
@@ -113,15 +112,11 @@ TEST(ExpandPhotoTable, EmptyArgumentIsAnError) {
 TEST(ExpandPhotoTable, WriteFailureStopsTheLargestExpansionAtOnce) {
   for (const char* per_row : {"1", "2147483647"}) {
     SCOPED_TRACE(per_row);
-    testing::FullDiskBuf disk(200);
-    std::ostream stream(&disk);
-    std::ostringstream console;
-    Report report(console);
-    OutputFile out(stream, "HTML//page.html", report);
+    testing::FullDiskCapture capture(200);
     const std::string line = std::string("VUQ_Link_Foto_Tab(l$,i$,g,t,") + per_row + ",2147483647)";
-    expand_photo_table(extract_argument(line), line, out, report);
-    EXPECT_EQ(console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
-    EXPECT_LE(disk.written.size(), 200u);
+    expand_photo_table(extract_argument(line), line, capture.out, capture.report);
+    EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+    EXPECT_LE(capture.disk.written.size(), 200u);
   }
 }
 
