@@ -13,8 +13,9 @@ void count_one(std::int32_t& tally) {
 }  // namespace
 
 void Report::line(std::string_view text) {
-  console_.write(text.data(), static_cast<std::streamsize>(text.size()));
-  console_.put('\n');
+  pending_.assign(text);
+  pending_.push_back('\n');
+  console_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
   console_.flush();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace vuq {
@@ -25,6 +26,7 @@ class Report {
 
  private:
   std::ostream& console_;
+  std::string pending_;  // reused, so that a line goes out in one write without an allocation
   std::int32_t warning_count_ = 0;
   std::int32_t error_count_ = 0;
 };
