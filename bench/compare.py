@@ -113,20 +113,27 @@ def count_syscalls(programs, work):
     print("%-11s %12s %14s %10s %14s" % ("input", "lines", "write calls", "reads", "bytes/read"))
     for name, (source, lines) in inputs.items():
         trace = os.path.join(work, "trace")
-        subprocess.run(["strace", "-f", "-e", "trace=read,write", "-o", trace, programs[0], source],
-                       cwd=work, stdout=subprocess.DEVNULL, check=True)
+        subprocess.run(["strace", "-f", "-e", "trace=openat,read,write,close", "-o", trace,
+                        programs[0], source], cwd=work, stdout=subprocess.DEVNULL, check=True)
         writes, source_reads, source_bytes = 0, 0, 0
-        source_fd = None
+        source_fd = None  # the descriptor of the source while it is open
         with open(trace) as f:
             for entry in f:
                 if " write(" in entry:
                     writes += 1
-                match = re.search(r" read\((\d+), .*\) = (\d+)", entry)
-                if match and int(match.group(1)) > 2:
-                    source_fd = source_fd or match.group(1)
-                    if match.group(1) == source_fd and int(match.group(2)) > 0:
-                        source_reads += 1
-                        source_bytes += int(match.group(2))
+                    continue
+                opened = re.search(r' openat\(AT_FDCWD, "%s", .*\) = (\d+)' % re.escape(source),
+                                   entry)
+                if opened:
+                    source_fd = opened.group(1)
+                    continue
+                if source_fd and " close(%s)" % source_fd in entry:
+                    source_fd = None
+                    continue
+                read = re.search(r" read\((\d+), .*\) = (\d+)", entry)
+                if read and read.group(1) == source_fd and int(read.group(2)) > 0:
+                    source_reads += 1
+                    source_bytes += int(read.group(2))
         # seven console lines: the empty line, banner and rule that start the run, the
         # "Converting File" line, the closing rule, the summary line and the last empty line
         print("%-11s %12d %14d %10d %14d" % (name, lines, writes - 7, source_reads,
