@@ -34,6 +34,17 @@ const std::array<Directive, 4> kDirectives = {{
     {directive_names[kPhotoListIndex], true, expand_photo_list},
 }};
 
+constexpr std::string_view kNamePrefix = "VUQ_";
+
+constexpr bool every_name_starts_with_prefix() {
+  // std::all_of is not constexpr before C++20.
+  for (std::string_view name : directive_names) {  // NOLINT(readability-use-anyofallof)
+    if (name.substr(0, kNamePrefix.size()) != kNamePrefix) return false;
+  }
+  return true;
+}
+static_assert(every_name_starts_with_prefix(), "find_directive screens lines by the prefix");
+
 void convert_directive_line(const Directive& directive, std::string_view line, OutputFile& out,
                             Report& report) {
   report.line(std::string("Found Command: ").append(directive.name));
@@ -48,7 +59,7 @@ void convert_directive_line(const Directive& directive, std::string_view line, O
 
 std::optional<std::size_t> find_directive(std::string_view line) {
   // Every name starts alike, so most ordinary lines are settled by one search.
-  if (line.find("VUQ_") == std::string_view::npos) return std::nullopt;
+  if (line.find(kNamePrefix) == std::string_view::npos) return std::nullopt;
   for (std::size_t index = 0; index < directive_names.size(); ++index) {
     if (line.find(directive_names[index]) != std::string_view::npos) return index;
   }
