@@ -7,8 +7,13 @@
 
 namespace vuq {
 
-std::vector<std::string> photo_fields(std::string_view line, int count) {
-  return directive_fields(remove_spaces(line), count);
+PhotoLine read_photo_line(std::string_view line, int field_count) {
+  PhotoLine photo;
+  photo.indent = indent_width(line);
+  photo.fields = directive_fields(remove_spaces(line), field_count);
+  photo.per_row = read_number(photo.fields[field_count - 2]);
+  photo.total = read_number(photo.fields[field_count - 1]);
+  return photo;
 }
 
 std::int32_t row_count(std::int32_t total, std::int32_t per_row) {

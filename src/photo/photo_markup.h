@@ -9,8 +9,16 @@
 
 namespace vuq {
 
-// The argument fields of a photo directive, cut from the whole line with its blanks removed.
-std::vector<std::string> photo_fields(std::string_view line, int count);
+// What a photo directive line says: its indentation as read, and its argument fields cut from
+// the whole line with its blanks removed, of which the last two are the counts.
+struct PhotoLine {
+  std::int32_t indent = 0;
+  std::vector<std::string> fields;
+  std::int32_t per_row = 0;
+  std::int32_t total = 0;
+};
+
+PhotoLine read_photo_line(std::string_view line, int field_count);
 
 // Rows for `total` pictures at `per_row` to a row: the quotient truncated toward zero, plus one
 // when the remainder is positive. 0 when per_row is 0 or the quotient does not fit 32 bits.

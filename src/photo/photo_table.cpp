@@ -11,19 +11,18 @@ void expand_photo_table(std::string_view argument, std::string_view line, Output
     report.error_message("ERROR: Parameters required in VUQ_Link_Foto_Tab\n");
     return;
   }
-  const std::int32_t indent = indent_width(line);
-  std::vector<std::string> fields = photo_fields(line, 6);
-  const std::int32_t per_row = read_number(fields[4]);
-  const std::int32_t total = read_number(fields[5]);
+  PhotoLine photo = read_photo_line(line, 6);
+  const std::int32_t per_row = photo.per_row;
+  const std::int32_t total = photo.total;
   const std::int32_t rows = row_count(total, per_row);
 
-  const std::string table_indent = make_indent(indent);
-  const std::string row_indent = make_indent(deeper(indent, 8));
-  const std::string cell_indent = make_indent(deeper(indent, 16));
-  const PictureWriter pictures(std::move(fields[0]), std::move(fields[1]), std::move(fields[3]),
-                               deeper(indent, 24));
+  const std::string table_indent = make_indent(photo.indent);
+  const std::string row_indent = make_indent(deeper(photo.indent, 8));
+  const std::string cell_indent = make_indent(deeper(photo.indent, 16));
+  const PictureWriter pictures(std::move(photo.fields[0]), std::move(photo.fields[1]),
+                               std::move(photo.fields[3]), deeper(photo.indent, 24));
 
-  out.write_line({table_indent, "<table class=\"", fields[2], "\">"});
+  out.write_line({table_indent, "<table class=\"", photo.fields[2], "\">"});
   if (rows > 0 && total > 0) {
     std::int32_t number = 0;
     std::int32_t row = 0;
