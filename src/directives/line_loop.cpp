@@ -76,7 +76,7 @@ std::string_view extract_argument(std::string_view line) {
 
 void convert_lines(std::istream& source, std::string_view source_name, OutputFile& out,
                    Report& report) {
-  ReadOutcome outcome = read_lines(source, [&](std::string_view line) {
+  read_lines(source, source_name, report, [&](std::string_view line) {
     if (std::optional<std::size_t> index = find_directive(line)) {
       convert_directive_line(kDirectives[*index], line, out, report);
     } else {
@@ -84,9 +84,6 @@ void convert_lines(std::istream& source, std::string_view source_name, OutputFil
     }
     return !out.failed();
   });
-  if (outcome == ReadOutcome::failed) {
-    report.error_line(std::string("ERROR: FAILED IN READING ").append(source_name));
-  }
 }
 
 }  // namespace vuq

@@ -37,15 +37,11 @@ void expand_import(std::string_view argument, OutputFile& out, Report& report) {
     report.error_line("ERROR: File " + name + " not found");
     return;
   }
-  ReadOutcome outcome = read_lines(imported.stream(), [&](std::string_view line) {
+  ReadOutcome outcome = read_lines(imported.stream(), name, report, [&](std::string_view line) {
     out.write_line(line);
     return !out.failed();
   });
-  if (outcome == ReadOutcome::failed) {
-    report.error_line("ERROR: FAILED IN READING " + name);
-  } else if (outcome == ReadOutcome::ended) {
-    report.line("VUQ_Import: " + name + " Imported ");
-  }
+  if (outcome == ReadOutcome::ended) report.line("VUQ_Import: " + name + " Imported ");
 }
 
 }  // namespace vuq
