@@ -33,10 +33,5 @@ void BM_SubstituteNumber(benchmark::State& state) {
 }
 BENCHMARK(BM_SubstituteNumber);
 
-void BM_MakeIndent(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(make_indent(32));
-}
-BENCHMARK(BM_MakeIndent);
-
 }  // namespace
 }  // namespace vuq::bench

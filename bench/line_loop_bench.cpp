@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <sstream>
 #include <string>
 
 #include "directives/line_loop.h"
@@ -20,7 +19,7 @@ std::string ordinary_source(int lines) {
 void BM_CopyOrdinaryLines(benchmark::State& state) {
   const std::string text = ordinary_source(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    std::istringstream source(text);
+    TextSource source(text);
     NullOutput sink;
     convert_lines(source, "bench.txt", sink.out, sink.report);
   }
@@ -48,7 +47,7 @@ void BM_ExcludeDirectiveLines(benchmark::State& state) {
     text += "VUQ_Exclude(<p class=\"note\">line " + std::to_string(n) + "</p>)\n";
   }
   for (auto _ : state) {
-    std::istringstream source(text);
+    TextSource source(text);
     NullOutput sink;
     convert_lines(source, "bench.txt", sink.out, sink.report);
   }

@@ -25,7 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static_cast<void>(vuq::substitute_number(field, number));
     static_cast<void>(vuq::row_count(number, previous));
     static_cast<void>(vuq::deeper(number, 32));
-    static_cast<void>(vuq::make_indent(number % 4096));
     previous = number;
   }
   return 0;

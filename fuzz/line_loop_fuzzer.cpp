@@ -8,39 +8,48 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 
-#include "converter/output_file.h"
-#include "converter/report.h"
 #include "directives/line_loop.h"
+#include "io/channels.h"
+#include "io/output_file.h"
+#include "io/report.h"
 
 namespace {
 
-class BoundedSink : public std::streambuf {
+// Takes bytes up to a limit, then fails every write, as a full disk does.
+class BoundedSink : public vuq::ByteSink {
  public:
   explicit BoundedSink(std::size_t limit) : limit_(limit) {}
-
- protected:
-  std::streamsize xsputn(const char*, std::streamsize count) override {
-    std::size_t wanted = static_cast<std::size_t>(count);
-    std::size_t room = limit_ - used_;
-    std::size_t taken = wanted < room ? wanted : room;
-    used_ += taken;
-    return static_cast<std::streamsize>(taken);
-  }
-  int_type overflow(int_type ch) override {
-    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
-    if (used_ == limit_) return traits_type::eof();
-    ++used_;
-    return ch;
+  bool write(std::string_view bytes) override {
+    if (bytes.size() > limit_ - used_) return false;
+    used_ += bytes.size();
+    return true;
   }
 
  private:
   std::size_t limit_;
   std::size_t used_ = 0;
+};
+
+class TextSource : public vuq::ByteSource {
+ public:
+  explicit TextSource(std::string_view text) : text_(text) {}
+  std::ptrdiff_t read(char* buffer, std::size_t size) override {
+    const std::size_t count = std::min(size, text_.size());
+    std::copy_n(text_.data(), count, buffer);
+    text_.remove_prefix(count);
+    return static_cast<std::ptrdiff_t>(count);
+  }
+
+ private:
+  std::string_view text_;
+};
+
+class DiscardSink : public vuq::ByteSink {
+ public:
+  bool write(std::string_view) override { return true; }
 };
 
 // A private folder for the imported file, made once per process; it is the working directory
@@ -98,10 +107,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream("imp", std::ios::binary)
       .write(imported.data(), static_cast<std::streamsize>(imported.size()));
 
-  std::istringstream source{std::string(input.substr(0, split))};
-  BoundedSink sink(1 << 20);
-  std::ostream output(&sink);
-  std::ostringstream console;
+  TextSource source(input.substr(0, split));
+  BoundedSink output(1 << 20);
+  DiscardSink console;
   vuq::Report report(console);
   vuq::OutputFile out(output, "HTML//fuzz.html", report);
   vuq::convert_lines(source, "fuzz.txt", out, report);

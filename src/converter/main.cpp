@@ -1,5 +1,3 @@
-#include <iostream>
-
 #include "converter/run_driver.h"
 
 #if defined(__MINGW32__)
@@ -10,8 +8,4 @@ int _dowildcard = -1;  // NOLINT(bugprone-reserved-identifier)
 }
 #endif
 
-int main(int argc, char** argv) {
-  // The console is written through std::cout alone, so it needs no lock-step with C stdio.
-  std::ios_base::sync_with_stdio(false);
-  return vuq::run(argc, argv, std::cout);
-}
+int main(int argc, char** argv) { return vuq::run(argc, argv); }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "converter/report.h"
+#include "io/file.h"
+#include "io/report.h"
 
 namespace vuq {
 
@@ -13,18 +13,18 @@ namespace vuq {
 // no "." keeps all of it as its stem. Separators pass through unchanged.
 std::string output_path_for(std::string_view source_path);
 
-// The command that creates the output directory: "mkdir " and the directory's name.
-std::string directory_command();
+// The output directory's own name: output_directory less the two characters at its first "/".
+std::string output_directory_name();
 
 struct OpenedOutput {
   std::string path;
-  std::ofstream stream;
+  File file;
 };
 
-// Opens the output file of an opened source, creating the output directory through the command
-// processor when the first attempt fails, and trying once more. Refuses an output path that
-// already names the source itself. On failure the error is reported and counted and no stream
-// is returned.
-std::optional<OpenedOutput> open_output_file(const std::string& source_path, Report& report);
+// Opens the output file of an opened source, creating the output directory when the first
+// attempt fails, and trying once more. The file is emptied only once it is known not to be the
+// source itself. On failure the error is reported and counted and no file is returned.
+std::optional<OpenedOutput> open_output_file(const std::string& source_path,
+                                             const FileIdentity& source, Report& report);
 
 }  // namespace vuq

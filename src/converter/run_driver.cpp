@@ -3,10 +3,11 @@
 #include <optional>
 #include <string_view>
 
-#include "converter/files.h"
-#include "converter/output_file.h"
 #include "converter/output_placement.h"
 #include "directives/line_loop.h"
+#include "io/file.h"
+#include "io/output_file.h"
+#include "io/platform.h"
 
 namespace vuq {
 namespace {
@@ -14,21 +15,20 @@ namespace {
 constexpr std::string_view kRuleLine = "-------------------------------------";
 
 void convert_source(const std::string& source_path, Report& report) {
-  report.line("Converting File " + source_path);
-  InputFile source;
-  if (!source.open(source_path)) {
+  report.line({"Converting File ", source_path});
+  std::optional<File> source = File::open_for_reading(source_path);
+  if (!source) {
     report.error_message("ERROR: " + source_path + " NOT FOUND\n");
     return;
   }
-  std::optional<OpenedOutput> output = open_output_file(source_path, report);
+  const FileIdentity& source_identity = source->info().identity;
+  std::optional<OpenedOutput> output = open_output_file(source_path, source_identity, report);
   if (!output) return;
 
-  OutputFile out(output->stream, output->path, report);
-  convert_lines(source.stream(), source_path, out, report);
+  OutputFile out(output->file, output->path, report, output->file.info().identity);
+  convert_lines(*source, source_path, out, report);
   report.line(kRuleLine);
-  // The output is closed before the source; a failure that only shows now is reported as well.
-  output->stream.close();
-  if (output->stream.fail()) out.record_failure();
+  out.close();  // the output before the source
 }
 
 }  // namespace
@@ -43,10 +43,12 @@ void convert_sources(const std::vector<std::string>& source_paths, Report& repor
   report.line("");
 }
 
-int run(int argc, const char* const* argv, std::ostream& console) {
+int run(int argc, const char* const* argv) {
+  platform::prepare_standard_descriptors();
   std::vector<std::string> source_paths;
   for (int i = 1; i < argc; ++i) source_paths.emplace_back(argv[i]);
-  Report report(console);
+  StandardOutput console;
+  Report report(console, StandardOutput::file_identity());
   convert_sources(source_paths, report);
   return 0;
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "converter/report.h"
+#include "io/report.h"
 
 namespace vuq {
 
 // Converts the named sources in order, between the start lines and the summary line.
 void convert_sources(const std::vector<std::string>& source_paths, Report& report);
 
-// The whole run for a command line; the exit status is 0 whatever was reported.
-int run(int argc, const char* const* argv, std::ostream& console);
+// The whole run for a command line, reported on standard output; the exit status is 0 whatever
+// was reported.
+int run(int argc, const char* const* argv);
 
 }  // namespace vuq

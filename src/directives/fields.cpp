@@ -80,10 +80,6 @@ std::int32_t read_number(std::string_view field) {
   return static_cast<std::int32_t>(std::min(-value, kMaxInt32));
 }
 
-std::string make_indent(std::int32_t count) {
-  return count > 0 ? std::string(static_cast<std::size_t>(count), ' ') : std::string();
-}
-
 std::string substitute_number(std::string_view template_text, std::int32_t number) {
   std::string result(template_text);
   std::size_t dollar = result.find('$');

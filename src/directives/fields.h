@@ -24,9 +24,6 @@ std::vector<std::string> directive_fields(std::string_view stripped, int count);
 // to the first other byte; 0 without digits. Values beyond 32 bits stop at the nearest limit.
 std::int32_t read_number(std::string_view field);
 
-// That many blanks; none for a count of 0 or less.
-std::string make_indent(std::int32_t count);
-
 // The template with its first "$" replaced by the number in decimal; unchanged without "$".
 std::string substitute_number(std::string_view template_text, std::int32_t number);
 

@@ -1,45 +1,35 @@
 #include "directives/line_loop.h"
 
-#include <array>
 #include <string>
 
-#include "converter/fixed_names.h"
-#include "directives/line_reader.h"
 #include "directives/verbatim.h"
+#include "io/line_reader.h"
 #include "photo/photo_list.h"
 #include "photo/photo_table.h"
 
 namespace vuq {
-namespace {
 
-using Handler = void (*)(std::string_view argument, std::string_view line, OutputFile& out,
-                         Report& report);
-
-struct Directive {
-  std::string_view name;
-  bool argument_checked;  // for "(", ")" and ";", which suggest a malformed directive line
-  Handler handle;
-};
-
-const std::array<Directive, 4> kDirectives = {{
-    {directive_names[kExcludeIndex], false,
+constexpr std::array<Directive, 4> directive_table = {{
+    {"VUQ_Exclude", false,
      [](std::string_view argument, std::string_view, OutputFile& out, Report& report) {
        expand_exclude(argument, out, report);
      }},
-    {directive_names[kImportIndex], true,
+    {"VUQ_Import", true,
      [](std::string_view argument, std::string_view, OutputFile& out, Report& report) {
        expand_import(argument, out, report);
      }},
-    {directive_names[kPhotoTableIndex], true, expand_photo_table},
-    {directive_names[kPhotoListIndex], true, expand_photo_list},
+    {"VUQ_Link_Foto_Tab", true, expand_photo_table},
+    {"VUQ_Foto_Link", true, expand_photo_list},
 }};
+
+namespace {
 
 constexpr std::string_view kNamePrefix = "VUQ_";
 
 constexpr bool every_name_starts_with_prefix() {
   // std::all_of is not constexpr before C++20.
-  for (std::string_view name : directive_names) {  // NOLINT(readability-use-anyofallof)
-    if (name.substr(0, kNamePrefix.size()) != kNamePrefix) return false;
+  for (const Directive& directive : directive_table) {  // NOLINT(readability-use-anyofallof)
+    if (directive.name.substr(0, kNamePrefix.size()) != kNamePrefix) return false;
   }
   return true;
 }
@@ -47,7 +37,7 @@ static_assert(every_name_starts_with_prefix(), "find_directive screens lines by 
 
 void convert_directive_line(const Directive& directive, std::string_view line, OutputFile& out,
                             Report& report) {
-  report.line(std::string("Found Command: ").append(directive.name));
+  report.line({"Found Command: ", directive.name});
   std::string_view argument = extract_argument(line);
   if (directive.argument_checked && argument.find_first_of("();") != std::string_view::npos) {
     report.warning_line("WARNING: Check code");
@@ -57,13 +47,24 @@ void convert_directive_line(const Directive& directive, std::string_view line, O
 
 }  // namespace
 
-std::optional<std::size_t> find_directive(std::string_view line) {
-  // Every name starts alike, so most ordinary lines are settled by one search.
-  if (line.find(kNamePrefix) == std::string_view::npos) return std::nullopt;
-  for (std::size_t index = 0; index < directive_names.size(); ++index) {
-    if (line.find(directive_names[index]) != std::string_view::npos) return index;
+const Directive* find_directive(std::string_view line) {
+  // Every name begins with the prefix, so a name can only stand where the prefix does, and most
+  // ordinary lines are settled by one search. Each place where it does is tried against the
+  // entries that could still win: those before the best found so far.
+  const Directive* const table_start = directive_table.data();
+  const Directive* first = directive_table.end();
+  for (std::size_t at = line.find(kNamePrefix); at != std::string_view::npos;
+       at = line.find(kNamePrefix, at + 1)) {
+    const std::string_view rest = line.substr(at);
+    for (const Directive* entry = table_start; entry != first; ++entry) {
+      if (rest.substr(0, entry->name.size()) == entry->name) {
+        first = entry;
+        break;
+      }
+    }
+    if (first == table_start) break;
   }
-  return std::nullopt;
+  return first == directive_table.end() ? nullptr : first;
 }
 
 std::string_view extract_argument(std::string_view line) {
@@ -74,11 +75,11 @@ std::string_view extract_argument(std::string_view line) {
   return line.substr(start, end - start);
 }
 
-void convert_lines(std::istream& source, std::string_view source_name, OutputFile& out,
+void convert_lines(ByteSource& source, std::string_view source_name, OutputFile& out,
                    Report& report) {
   read_lines(source, source_name, report, [&](std::string_view line) {
-    if (std::optional<std::size_t> index = find_directive(line)) {
-      convert_directive_line(kDirectives[*index], line, out, report);
+    if (const Directive* directive = find_directive(line)) {
+      convert_directive_line(*directive, line, out, report);
     } else {
       out.write_line(line);
     }

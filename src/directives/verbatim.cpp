@@ -1,9 +1,10 @@
 #include "directives/verbatim.h"
 
+#include <optional>
 #include <string>
 
-#include "converter/files.h"
-#include "directives/line_reader.h"
+#include "io/file.h"
+#include "io/line_reader.h"
 
 namespace vuq {
 
@@ -13,7 +14,7 @@ void expand_exclude(std::string_view argument, OutputFile& out, Report& report) 
     return;
   }
   out.write_line(argument);
-  if (!out.failed()) report.line(std::string("VUQ_Exclude: ").append(argument));
+  if (!out.failed()) report.line({"VUQ_Exclude: ", argument});
 }
 
 void expand_import(std::string_view argument, OutputFile& out, Report& report) {
@@ -23,25 +24,22 @@ void expand_import(std::string_view argument, OutputFile& out, Report& report) {
   }
   const std::string name(argument);
   // A name cut short at a NUL byte would open some other file.
-  if (name.find('\0') != std::string::npos) {
-    report.error_line("ERROR: File " + name + " not found");
+  std::optional<File> imported;
+  if (name.find('\0') == std::string::npos) imported = File::open_for_reading(name);
+  if (!imported) {
+    report.error_line({"ERROR: File ", name, " not found"});
     return;
   }
   // Reading the file that is being written would copy its own lines back for ever.
-  if (same_file(name, out.path())) {
-    report.error_line("ERROR: File " + name + " is the output file");
+  if (out.is_file(imported->info().identity)) {
+    report.error_line({"ERROR: File ", name, " is the output file"});
     return;
   }
-  InputFile imported;
-  if (!imported.open(name)) {
-    report.error_line("ERROR: File " + name + " not found");
-    return;
-  }
-  ReadOutcome outcome = read_lines(imported.stream(), name, report, [&](std::string_view line) {
+  ReadOutcome outcome = read_lines(*imported, name, report, [&](std::string_view line) {
     out.write_line(line);
     return !out.failed();
   });
-  if (outcome == ReadOutcome::ended) report.line("VUQ_Import: " + name + " Imported ");
+  if (outcome == ReadOutcome::ended) report.line({"VUQ_Import: ", name, " Imported "});
 }
 
 }  // namespace vuq

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "converter/output_file.h"
-#include "converter/report.h"
+#include "io/output_file.h"
+#include "io/report.h"
 
 namespace vuq {
 

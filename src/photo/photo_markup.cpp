@@ -34,13 +34,14 @@ PictureWriter::PictureWriter(std::string link_template, std::string image_templa
     : link_template_(std::move(link_template)),
       image_template_(std::move(image_template)),
       image_class_(std::move(image_class)),
-      anchor_indent_(make_indent(anchor_indent)),
-      image_indent_(make_indent(deeper(anchor_indent, 8))) {}
+      anchor_indent_(anchor_indent),
+      image_indent_(deeper(anchor_indent, 8)) {}
 
 void PictureWriter::write(OutputFile& out, std::int32_t number) const {
-  out.write_line({anchor_indent_, "<a href=\"", substitute_number(link_template_, number), "\">"});
-  out.write_line({image_indent_, "<img class=\"", image_class_, "\" src=\"",
-                  substitute_number(image_template_, number), "\"></a>"});
+  out.write_indented_line(anchor_indent_,
+                          {"<a href=\"", substitute_number(link_template_, number), "\">"});
+  out.write_indented_line(image_indent_, {"<img class=\"", image_class_, "\" src=\"",
+                                          substitute_number(image_template_, number), "\"></a>"});
 }
 
 }  // namespace vuq

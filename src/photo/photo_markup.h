@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "converter/output_file.h"
+#include "io/output_file.h"
 
 namespace vuq {
 
@@ -40,8 +40,8 @@ class PictureWriter {
   std::string link_template_;
   std::string image_template_;
   std::string image_class_;
-  std::string anchor_indent_;
-  std::string image_indent_;
+  std::int32_t anchor_indent_;
+  std::int32_t image_indent_;
 };
 
 }  // namespace vuq

@@ -16,31 +16,31 @@ void expand_photo_table(std::string_view argument, std::string_view line, Output
   const std::int32_t total = photo.total;
   const std::int32_t rows = row_count(total, per_row);
 
-  const std::string table_indent = make_indent(photo.indent);
-  const std::string row_indent = make_indent(deeper(photo.indent, 8));
-  const std::string cell_indent = make_indent(deeper(photo.indent, 16));
+  const std::int32_t table_indent = photo.indent;
+  const std::int32_t row_indent = deeper(photo.indent, 8);
+  const std::int32_t cell_indent = deeper(photo.indent, 16);
   const PictureWriter pictures(std::move(photo.fields[0]), std::move(photo.fields[1]),
                                std::move(photo.fields[3]), deeper(photo.indent, 24));
 
-  out.write_line({table_indent, "<table class=\"", photo.fields[2], "\">"});
+  out.write_indented_line(table_indent, {"<table class=\"", photo.fields[2], "\">"});
   if (rows > 0 && total > 0) {
     std::int32_t number = 0;
     std::int32_t row = 0;
     do {
-      out.write_line({row_indent, "<tr>"});
+      out.write_indented_line(row_indent, {"<tr>"});
       std::int32_t cell = 0;
       while (cell < per_row && number < total && !out.failed()) {
         ++number;
-        out.write_line({cell_indent, "<td>"});
+        out.write_indented_line(cell_indent, {"<td>"});
         pictures.write(out, number);
-        out.write_line({cell_indent, "</td>"});
+        out.write_indented_line(cell_indent, {"</td>"});
         ++cell;
       }
-      out.write_line({row_indent, "</tr>"});
+      out.write_indented_line(row_indent, {"</tr>"});
       ++row;
     } while (row < rows && number < total && !out.failed());
   }
-  out.write_line({table_indent, "</table>"});
+  out.write_indented_line(table_indent, {"</table>"});
 }
 
 }  // namespace vuq

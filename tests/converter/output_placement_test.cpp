@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
+#include "support/memory_channels.h"
 #include "support/temp_dir.h"
 
 namespace vuq {
@@ -32,60 +32,64 @@ TEST(OutputPlacement, OutputPathReplacesTheLastExtensionOfTheWholePath) {
   }
 }
 
-TEST(OutputPlacement, DirectoryCommandNamesTheOutputDirectory) {
-  EXPECT_EQ(directory_command(), "mkdir HTML");
-}
+class OpenOutputFile : public ::testing::Test {
+ protected:
+  // Opens the output of a source that exists, as the run driver does.
+  std::optional<OpenedOutput> open(const std::string& source_path) {
+    std::optional<File> source = File::open_for_reading(source_path);
+    EXPECT_TRUE(source);
+    return open_output_file(source_path, source->info().identity, report);
+  }
 
-TEST(OutputPlacement, OpensDirectlyWhenTheDirectoryExists) {
   testing::TempWorkingDir dir;
+  testing::MemorySink console;
+  Report report{console};
+};
+
+TEST_F(OpenOutputFile, OpensDirectlyAndEmptiesAnOldOutput) {
   std::filesystem::create_directory("HTML");
+  testing::write_file("a.txt", "");
   testing::write_file("HTML/a.html", "old content");
-  std::ostringstream console;
-  Report report(console);
-  auto output = open_output_file("a.txt", report);
+  std::optional<OpenedOutput> output = open("a.txt");
   ASSERT_TRUE(output);
   EXPECT_EQ(output->path, "HTML//a.html");
-  output->stream << "new\n";
-  output->stream.close();
-  EXPECT_EQ(testing::read_file("HTML/a.html"), "new\n");
-  EXPECT_EQ(console.str(), "");
+  EXPECT_TRUE(output->file.write("new\n"));
+  EXPECT_TRUE(output->file.close());
+  EXPECT_EQ(testing::read_file("HTML/a.html"), testing::text_file("new\n"));
+  EXPECT_EQ(console.text, "");
 }
 
-TEST(OutputPlacement, CreatesTheMissingDirectoryAndRetries) {
-  testing::TempWorkingDir dir;
-  std::ostringstream console;
-  Report report(console);
-  auto output = open_output_file("a.txt", report);
+TEST_F(OpenOutputFile, CreatesTheMissingDirectoryAndRetries) {
+  testing::write_file("a.txt", "");
+  std::optional<OpenedOutput> output = open("a.txt");
   ASSERT_TRUE(output);
-  EXPECT_TRUE(output->stream.good());
   EXPECT_TRUE(std::filesystem::is_directory("HTML"));
-  EXPECT_EQ(console.str(), "Creating OUT directory ...\n");
+  EXPECT_TRUE(std::filesystem::is_regular_file("HTML/a.html"));
+  EXPECT_EQ(console.text, "Creating OUT directory ...\n");
   EXPECT_EQ(report.error_count(), 0);
 }
 
-TEST(OutputPlacement, MissingSubDirectoryIsReportedAfterOneRetry) {
-  testing::TempWorkingDir dir;
-  std::ostringstream console;
-  Report report(console);
-  EXPECT_FALSE(open_output_file("docs/page.txt", report));
-  EXPECT_EQ(console.str(),
+TEST_F(OpenOutputFile, MissingSubDirectoryIsReportedAfterOneRetry) {
+  std::filesystem::create_directory("docs");
+  testing::write_file("docs/page.txt", "");
+  EXPECT_FALSE(open("docs/page.txt"));
+  EXPECT_EQ(console.text,
             "Creating OUT directory ...\n"
             "ERROR: OUT DIRECTORY NOT FOUND. FAILED IN WRITING HTML//docs/page.html\n");
   EXPECT_EQ(report.error_count(), 1);
   EXPECT_FALSE(std::filesystem::exists("HTML/docs"));
 }
 
-TEST(OutputPlacement, RefusesAnOutputPathThatIsTheSourceItself) {
-  testing::TempWorkingDir dir;
+#ifndef _WIN32
+TEST_F(OpenOutputFile, RefusesAnOutputThatIsTheSourceItselfBeforeEmptyingIt) {
   std::filesystem::create_directory_symlink(".", "HTML");
   testing::write_file("a.html", "precious\n");
-  std::ostringstream console;
-  Report report(console);
-  EXPECT_FALSE(open_output_file("a.html", report));
-  EXPECT_EQ(console.str(), "ERROR: OUTPUT FILE HTML//a.html IS THE SOURCE FILE\n");
+  EXPECT_FALSE(open("a.html"));
+  EXPECT_EQ(console.text, "ERROR: OUTPUT FILE HTML//a.html IS THE SOURCE FILE\n");
   EXPECT_EQ(report.error_count(), 1);
   EXPECT_EQ(testing::read_file("a.html"), "precious\n");
 }
+#endif
 
 }  // namespace
 }  // namespace vuq

@@ -91,12 +91,6 @@ TEST(ReadNumber, ReadsTheLeadingDecimalNumber) {
   }
 }
 
-TEST(MakeIndent, GivesThatManyBlanks) {
-  EXPECT_EQ(make_indent(8), "        ");
-  EXPECT_EQ(make_indent(0), "");
-  EXPECT_EQ(make_indent(-4), "");
-}
-
 TEST(SubstituteNumber, ReplacesOnlyTheFirstDollar) {
   struct Case {
     const char* text;

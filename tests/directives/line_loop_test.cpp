@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 #include "support/capture.h"
-#include "support/test_streams.h"
+#include "support/memory_channels.h"
 
 namespace vuq {
 namespace {
@@ -18,42 +18,49 @@ struct LoopRun {
   std::int32_t errors = 0;
 };
 
-LoopRun run_loop(std::istream& source) {
-  std::ostringstream output_stream;
-  std::ostringstream console;
-  Report report(console);
-  OutputFile out(output_stream, "HTML//src.html", report);
-  convert_lines(source, "src.txt", out, report);
-  return {output_stream.str(), console.str(), report.warning_count(), report.error_count()};
+LoopRun run_loop(ByteSource& source) {
+  testing::Capture capture;
+  convert_lines(source, "src.txt", capture.out, capture.report);
+  return {capture.output.text, capture.console.text, capture.report.warning_count(),
+          capture.report.error_count()};
 }
 
 LoopRun run_loop(const std::string& text) {
-  std::istringstream source(text);
+  testing::MemorySource source(text);
   return run_loop(source);
 }
 
-TEST(FindDirective, FirstNameInIndexOrderWins) {
+TEST(FindDirective, FirstNameInTableOrderWins) {
   struct Case {
     const char* line;
-    std::optional<std::size_t> index;
+    const char* name;  // none for an ordinary line
   };
   const Case cases[] = {
-      {"<p>plain</p>", std::nullopt},
-      {"", std::nullopt},
-      {"VUQ_Exclude(x)", 0},
-      {"  VUQ_Import(a.txt)", 1},
-      {"VUQ_Link_Foto_Tab(a,b,c,d,1,2)", 2},
-      {"VUQ_Foto_Link(a,b,c,1,2)", 3},
-      {"x VUQ_Foto_Linkage y", 3},
-      {"VUQ_Foto_Link then VUQ_Exclude", 0},
-      {"VUQ_Import VUQ_Link_Foto_Tab", 1},
-      {"vuq_exclude(x)", std::nullopt},
-      {"VUQ_EXCLUDE(x)", std::nullopt},
-      {"VUQ_Foto", std::nullopt},
+      {"<p>plain</p>", nullptr},
+      {"", nullptr},
+      {"VUQ_Exclude(x)", "VUQ_Exclude"},
+      {"  VUQ_Import(a.txt)", "VUQ_Import"},
+      {"VUQ_Link_Foto_Tab(a,b,c,d,1,2)", "VUQ_Link_Foto_Tab"},
+      {"VUQ_Foto_Link(a,b,c,1,2)", "VUQ_Foto_Link"},
+      {"x VUQ_Foto_Linkage y", "VUQ_Foto_Link"},
+      {"VUQ_Foto_Link then VUQ_Exclude", "VUQ_Exclude"},
+      {"VUQ_Import VUQ_Link_Foto_Tab", "VUQ_Import"},
+      {"VUQ_Link_Foto_Tab VUQ_Foto_Link VUQ_Import", "VUQ_Import"},
+      {"VUQ_ VUQ_VUQ_Import", "VUQ_Import"},
+      {"vuq_exclude(x)", nullptr},
+      {"VUQ_EXCLUDE(x)", nullptr},
+      {"VUQ_Foto", nullptr},
+      {"VUQ_Foto_Lin", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
-    EXPECT_EQ(find_directive(c.line), c.index);
+    const Directive* found = find_directive(c.line);
+    if (c.name == nullptr) {
+      EXPECT_EQ(found, nullptr);
+    } else {
+      ASSERT_NE(found, nullptr);
+      EXPECT_EQ(found->name, c.name);
+    }
   }
 }
 
@@ -144,24 +151,21 @@ TEST(ConvertLines, ExcludeArgumentIsNeverChecked) {
 }
 
 TEST(ConvertLines, ReadFailureEndsTheLoopWithAnError) {
-  testing::FailingReadBuf buf("a\nb");
-  std::istream source(&buf);
+  testing::MemorySource source("a\nb", 2, /*fail_at_end=*/true);
   LoopRun run = run_loop(source);
   EXPECT_EQ(run.output, "a\n");  // the line of the failed read is not written
   EXPECT_EQ(run.console, "ERROR: FAILED IN READING src.txt\n");
   EXPECT_EQ(run.errors, 1);
-  EXPECT_EQ(buf.reads_after_failure, 1);
+  EXPECT_EQ(source.reads_after_failure, 1);
 }
 
 TEST(ConvertLines, WriteFailureStopsReadingTheSource) {
-  std::istringstream source("a\nb\nc\nd\n");
-  testing::FullDiskCapture capture(3);
+  testing::MemorySource source("a\nb\nc\nd\n", 2);
+  testing::Capture capture(3);
   convert_lines(source, "src.txt", capture.out, capture.report);
-  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_EQ(capture.console.text, "ERROR: FAILED IN WRITING HTML//page.html\n");
   EXPECT_EQ(capture.report.error_count(), 1);
-  std::string next;
-  std::getline(source, next);
-  EXPECT_EQ(next, "c");
+  EXPECT_EQ(source.reads, 2);  // "a\n", then "b\n", whose line fails; nothing more is read
 }
 
 }  // namespace

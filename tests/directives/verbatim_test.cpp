@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string>
+#include <vector>
 
+#include "io/file.h"
 #include "support/capture.h"
 #include "support/temp_dir.h"
 
@@ -17,29 +18,29 @@ using testing::Capture;
 TEST(ExpandExclude, WritesTheArgumentAsOneLine) {
   Capture run;
   expand_exclude("<p class=\"x\" onclick=\"f(1);\">", run.out, run.report);
-  EXPECT_EQ(run.output.str(), "<p class=\"x\" onclick=\"f(1);\">\n");
-  EXPECT_EQ(run.console.str(), "VUQ_Exclude: <p class=\"x\" onclick=\"f(1);\">\n");
+  EXPECT_EQ(run.output.text, "<p class=\"x\" onclick=\"f(1);\">\n");
+  EXPECT_EQ(run.console.text, "VUQ_Exclude: <p class=\"x\" onclick=\"f(1);\">\n");
 }
 
 TEST(ExpandExclude, SingleBlankIsNotEmpty) {
   Capture run;
   expand_exclude(" ", run.out, run.report);
-  EXPECT_EQ(run.output.str(), " \n");
-  EXPECT_EQ(run.console.str(), "VUQ_Exclude:  \n");
+  EXPECT_EQ(run.output.text, " \n");
+  EXPECT_EQ(run.console.text, "VUQ_Exclude:  \n");
 }
 
 TEST(ExpandExclude, EmptyArgumentIsReportedButNotCounted) {
   Capture run;
   expand_exclude("", run.out, run.report);
-  EXPECT_EQ(run.output.str(), "");
-  EXPECT_EQ(run.console.str(), "VUQ_Exclude is empty\n");
+  EXPECT_EQ(run.output.text, "");
+  EXPECT_EQ(run.console.text, "VUQ_Exclude is empty\n");
   EXPECT_EQ(run.report.error_count(), 0);
 }
 
 TEST(ExpandExclude, FailedWriteIsNotReportedAsWritten) {
-  testing::FullDiskCapture capture(0);
+  testing::Capture capture(0);
   expand_exclude("<hr>", capture.out, capture.report);
-  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_EQ(capture.console.text, "ERROR: FAILED IN WRITING HTML//page.html\n");
   EXPECT_EQ(capture.report.error_count(), 1);
 }
 
@@ -67,8 +68,8 @@ TEST_F(ExpandImport, CopiesLinesWithTheEndOfFileRule) {
     Capture fresh;
     testing::write_file("part.inc", c.content);
     expand_import("part.inc", fresh.out, fresh.report);
-    EXPECT_EQ(fresh.output.str(), c.output);
-    EXPECT_EQ(fresh.console.str(), "VUQ_Import: part.inc Imported \n");
+    EXPECT_EQ(fresh.output.text, c.output);
+    EXPECT_EQ(fresh.console.text, "VUQ_Import: part.inc Imported \n");
     EXPECT_EQ(fresh.report.error_count(), 0);
   }
 }
@@ -81,42 +82,46 @@ TEST_F(ExpandImport, NamesThatOpenNoFileAreNotFound) {
     SCOPED_TRACE(::testing::PrintToString(name));
     Capture fresh;
     expand_import(name, fresh.out, fresh.report);
-    EXPECT_EQ(fresh.output.str(), "");
-    EXPECT_EQ(fresh.console.str(), "ERROR: File " + name + " not found\n");
+    EXPECT_EQ(fresh.output.text, "");
+    EXPECT_EQ(fresh.console.text, "ERROR: File " + name + " not found\n");
     EXPECT_EQ(fresh.report.error_count(), 1);
   }
 }
 
 TEST_F(ExpandImport, EmptyArgumentIsAnError) {
   expand_import("", run.out, run.report);
-  EXPECT_EQ(run.console.str(), "ERROR: Filename parameter required in VUQ_Import\n");
+  EXPECT_EQ(run.console.text, "ERROR: Filename parameter required in VUQ_Import\n");
   EXPECT_EQ(run.report.error_count(), 1);
-  EXPECT_EQ(run.output.str(), "");
+  EXPECT_EQ(run.output.text, "");
 }
 
 TEST_F(ExpandImport, RefusesTheOutputFileItselfHoweverSpelled) {
   std::filesystem::create_directory("HTML");
-  std::ofstream file("HTML//page.html");
-  Report report(run.console);
-  OutputFile out(file, "HTML//page.html", report);
+  std::optional<File> file = File::open_for_writing("HTML//page.html");
+  ASSERT_TRUE(file);
+  OutputFile out(*file, "HTML//page.html", run.report, file->info().identity);
   out.write_line("already written");
+  std::vector<std::string> names = {"HTML//page.html", "./HTML/page.html"};
+#ifndef _WIN32
   std::filesystem::create_symlink("HTML/page.html", "link.html");
-  for (const char* name : {"HTML//page.html", "./HTML/page.html", "link.html"}) {
+  names.emplace_back("link.html");
+#endif
+  for (const std::string& name : names) {
     SCOPED_TRACE(name);
-    run.console.str("");
-    expand_import(name, out, report);
-    EXPECT_EQ(run.console.str(), std::string("ERROR: File ") + name + " is the output file\n");
+    run.console.text.clear();
+    expand_import(name, out, run.report);
+    EXPECT_EQ(run.console.text, "ERROR: File " + name + " is the output file\n");
   }
-  EXPECT_EQ(report.error_count(), 3);
-  file.close();
-  EXPECT_EQ(testing::read_file("HTML/page.html"), "already written\n");
+  EXPECT_EQ(run.report.error_count(), static_cast<std::int32_t>(names.size()));
+  out.close();
+  EXPECT_EQ(testing::read_file("HTML/page.html"), testing::text_file("already written\n"));
 }
 
 #ifdef __linux__
 TEST_F(ExpandImport, ReadFailureStopsTheCopyWithAnError) {
   expand_import("/proc/self/mem", run.out, run.report);
-  EXPECT_EQ(run.output.str(), "");
-  EXPECT_EQ(run.console.str(), "ERROR: FAILED IN READING /proc/self/mem\n");
+  EXPECT_EQ(run.output.text, "");
+  EXPECT_EQ(run.console.text, "ERROR: FAILED IN READING /proc/self/mem\n");
   EXPECT_EQ(run.report.error_count(), 1);
 }
 #endif

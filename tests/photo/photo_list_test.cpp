@@ -10,7 +10,7 @@ namespace {
 
 std::string expand(const std::string& line, testing::Capture& capture) {
   expand_photo_list(extract_argument(line), line, capture.out, capture.report);
-  return capture.output.str();
+  return capture.output.text;
 }
 
 std::string expand(const std::string& line) {
@@ -32,7 +32,7 @@ TEST(ExpandPhotoList, WorkedExample) {
     std::string line =
         std::string("    VUQ_Foto_Link(pic$.html, img/pic$.jpg, thumb, ") + per_row + ", 3)";
     EXPECT_EQ(expand(line, capture), expected);
-    EXPECT_EQ(capture.console.str(), "");
+    EXPECT_EQ(capture.console.text, "");
   }
 }
 
@@ -87,7 +87,7 @@ TEST(ExpandPhotoList, WritesNothingForCountsBelowOne) {
     SCOPED_TRACE(line);
     testing::Capture capture;
     EXPECT_EQ(expand(line, capture), "");
-    EXPECT_EQ(capture.console.str(), "");
+    EXPECT_EQ(capture.console.text, "");
     EXPECT_EQ(capture.report.error_count(), 0);
   }
 }
@@ -95,16 +95,16 @@ TEST(ExpandPhotoList, WritesNothingForCountsBelowOne) {
 TEST(ExpandPhotoList, EmptyArgumentIsAnError) {
   testing::Capture capture;
   EXPECT_EQ(expand("VUQ_Foto_Link()", capture), "");
-  EXPECT_EQ(capture.console.str(), "ERROR: Parameters required in VUQ_Link_Foto\n");
+  EXPECT_EQ(capture.console.text, "ERROR: Parameters required in VUQ_Link_Foto\n");
   EXPECT_EQ(capture.report.error_count(), 1);
 }
 
 TEST(ExpandPhotoList, WriteFailureStopsTheLargestExpansionAtOnce) {
-  testing::FullDiskCapture capture(100);
+  testing::Capture capture(100);
   const std::string line = "VUQ_Foto_Link(p$,i$,c,1,2147483647)";
   expand_photo_list(extract_argument(line), line, capture.out, capture.report);
-  EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
-  EXPECT_LE(capture.disk.written.size(), 100u);
+  EXPECT_EQ(capture.console.text, "ERROR: FAILED IN WRITING HTML//page.html\n");
+  EXPECT_LE(capture.output.text.size(), 100u);
 }
 
 }  // namespace

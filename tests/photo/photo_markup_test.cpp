@@ -42,7 +42,7 @@ TEST(PictureWriter, WritesAnchorAndImageWithTheNumberInEachTemplate) {
   testing::Capture capture;
   const PictureWriter pictures("p$.html", "img/$-$.jpg", "c$", 2);
   pictures.write(capture.out, 10);
-  EXPECT_EQ(capture.output.str(),
+  EXPECT_EQ(capture.output.text,
             "  <a href=\"p10.html\">\n"
             "          <img class=\"c$\" src=\"img/10-$.jpg\"></a>\n");
 }

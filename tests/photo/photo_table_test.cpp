@@ -12,7 +12,7 @@ namespace {
 
 std::string expand(const std::string& line, testing::Capture& capture) {
   expand_photo_table(extract_argument(line), line, capture.out, capture.report);
-  return capture.output.str();
+  return capture.output.text;
 }
 
 std::string expand(const std::string& line) {
@@ -56,7 +56,7 @@ TEST(ExpandPhotoTable, WorkedExample) {
   EXPECT_EQ(expand("    VUQ_Link_Foto_Tab(big/$.html, small/$.jpg, gallery, thumb, 2, 5)", capture),
             expected);
   EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 28);
-  EXPECT_EQ(capture.console.str(), "");
+  EXPECT_EQ(capture.console.text, "");
 }
 
 TEST(ExpandPhotoTable, RowLayouts) {
@@ -88,7 +88,7 @@ TEST(ExpandPhotoTable, RowLayouts) {
     SCOPED_TRACE(c.name);
     testing::Capture capture;
     EXPECT_EQ(expand(c.line, capture), c.expected);
-    EXPECT_EQ(capture.console.str(), "");
+    EXPECT_EQ(capture.console.text, "");
     EXPECT_EQ(capture.report.error_count(), 0);
   }
 }
@@ -105,18 +105,18 @@ TEST(ExpandPhotoTable, IndentsEveryLevelWithBlanks) {
 TEST(ExpandPhotoTable, EmptyArgumentIsAnError) {
   testing::Capture capture;
   EXPECT_EQ(expand("VUQ_Link_Foto_Tab()", capture), "");
-  EXPECT_EQ(capture.console.str(), "ERROR: Parameters required in VUQ_Link_Foto_Tab\n");
+  EXPECT_EQ(capture.console.text, "ERROR: Parameters required in VUQ_Link_Foto_Tab\n");
   EXPECT_EQ(capture.report.error_count(), 1);
 }
 
 TEST(ExpandPhotoTable, WriteFailureStopsTheLargestExpansionAtOnce) {
   for (const char* per_row : {"1", "2147483647"}) {
     SCOPED_TRACE(per_row);
-    testing::FullDiskCapture capture(200);
+    testing::Capture capture(200);
     const std::string line = std::string("VUQ_Link_Foto_Tab(l$,i$,g,t,") + per_row + ",2147483647)";
     expand_photo_table(extract_argument(line), line, capture.out, capture.report);
-    EXPECT_EQ(capture.console.str(), "ERROR: FAILED IN WRITING HTML//page.html\n");
-    EXPECT_LE(capture.disk.written.size(), 200u);
+    EXPECT_EQ(capture.console.text, "ERROR: FAILED IN WRITING HTML//page.html\n");
+    EXPECT_LE(capture.output.text.size(), 200u);
   }
 }
 

@@ -1,28 +1,22 @@
 #pragma once
 
-#include <sstream>
-#include <string>
+#include <cstddef>
+#include <limits>
 
-#include "converter/output_file.h"
-#include "converter/report.h"
-#include "support/test_streams.h"
+#include "io/output_file.h"
+#include "io/report.h"
+#include "support/memory_channels.h"
 
 namespace vuq::testing {
 
-// An output file and a console, both in memory.
+// An output file and a console, both in memory. With a capacity the output file's disk is full
+// after that many bytes.
 struct Capture {
-  std::ostringstream output;
-  std::ostringstream console;
-  Report report{console};
-  OutputFile out{output, "HTML//page.html", report};
-};
+  explicit Capture(std::size_t capacity = std::numeric_limits<std::size_t>::max())
+      : output(capacity) {}
 
-// An output file on a disk that is full after `capacity` bytes, and a console in memory.
-struct FullDiskCapture {
-  explicit FullDiskCapture(std::size_t capacity) : disk(capacity) {}
-  FullDiskBuf disk;
-  std::ostream output{&disk};
-  std::ostringstream console;
+  MemorySink output;
+  MemorySink console;
   Report report{console};
   OutputFile out{output, "HTML//page.html", report};
 };

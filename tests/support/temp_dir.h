@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -36,6 +37,16 @@ inline void write_file(const std::string& path, const std::string& content) {
 inline std::string read_file(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The bytes a text file of these lines holds on this system: line feeds become CR LF on Windows.
+inline std::string text_file(std::string text) {
+#ifdef _WIN32
+  for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
+    text.insert(at, 1, '\r');
+  }
+#endif
+  return text;
 }
 
 }  // namespace vuq::testing

@@ -1,4 +1,4 @@
-#include "converter/report.h"
+#include "io/report.h"
 
 #include <limits>
 
@@ -12,24 +12,15 @@ void count_one(std::int32_t& tally) {
 
 }  // namespace
 
-void Report::line(std::string_view text) {
-  pending_.assign(text);
-  pending_.push_back('\n');
-  console_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-  console_.flush();
-}
-
-void Report::message(std::string_view text) {
-  console_.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
+void Report::message(std::string_view text) { send(text); }
 
 void Report::warning_line(std::string_view text) {
   line(text);
   count_one(warning_count_);
 }
 
-void Report::error_line(std::string_view text) {
-  line(text);
+void Report::error_line(std::initializer_list<std::string_view> pieces) {
+  line(pieces);
   count_one(error_count_);
 }
 
@@ -37,7 +28,5 @@ void Report::error_message(std::string_view text) {
   message(text);
   count_one(error_count_);
 }
-
-void Report::flush() { console_.flush(); }
 
 }  // namespace vuq
