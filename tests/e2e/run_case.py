@@ -13,6 +13,13 @@ A case is a folder:
              outputs too large to keep
   only       optional; "linux" or "windows" for a case that makes sense on one platform
              (device files, links, shell-expanded wildcards)
+  console    optional; what standard output is, instead of a file that keeps everything:
+               closed           standard output and error are closed
+               full             the device /dev/full, on which every write fails
+               reader-closes N  a pipe whose reader takes N bytes and then closes its end
+               slow-reader      a non-blocking pipe whose reader takes small bites slowly
+             Where bytes arrive, they must be the start of `stdout` (all of it for a slow
+             reader); the files must come out exactly as with an ordinary console.
 The run happens in a fresh temporary directory. Afterwards the directory must hold exactly
 in/ overlaid with out/, and the exit status must be 0.
 
@@ -30,6 +37,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 
 def read_args(case_dir):
@@ -110,6 +118,66 @@ def diff(name, expected, actual):
     return "".join(line if line.endswith("\n") else line + "\\ (no line feed)\n" for line in lines)
 
 
+def read_console_mode(case_dir):
+    path = os.path.join(case_dir, "console")
+    if not os.path.exists(path):
+        return ("file", 0)
+    with open(path) as f:
+        words = f.read().split()
+    return (words[0], int(words[1]) if len(words) > 1 else 0)
+
+
+def run_converter(command, work, scratch, console):
+    """Runs the converter with the console the case asks for; returns its exit status and the
+    bytes that reached the console's reader."""
+    mode, count = console
+    if mode == "file":
+        # A file, not a pipe: helper processes that a launcher such as wine leaves running would
+        # hold a pipe open after the converter has ended.
+        stdout_file = os.path.join(scratch, "stdout")
+        with open(stdout_file, "wb") as out:
+            result = subprocess.run(command, cwd=work, stdout=out, stderr=subprocess.DEVNULL,
+                                    stdin=subprocess.DEVNULL, timeout=600)
+        with open(stdout_file, "rb") as f:
+            return result.returncode, f.read()
+    if mode == "closed":
+        def close_console():
+            os.close(1)
+            os.close(2)
+        result = subprocess.run(command, cwd=work, stdin=subprocess.DEVNULL,
+                                preexec_fn=close_console, timeout=600)
+        return result.returncode, b""
+    if mode == "full":
+        with open("/dev/full", "wb") as full:
+            result = subprocess.run(command, cwd=work, stdout=full, stderr=subprocess.DEVNULL,
+                                    stdin=subprocess.DEVNULL, timeout=600)
+        return result.returncode, b""
+    read_end, write_end = os.pipe()
+    if mode == "slow-reader":
+        os.set_blocking(write_end, False)
+    process = subprocess.Popen(command, cwd=work, stdout=write_end, stderr=subprocess.DEVNULL,
+                               stdin=subprocess.DEVNULL)
+    os.close(write_end)
+    received = b""
+    with os.fdopen(read_end, "rb", buffering=0) as reader:
+        if mode == "reader-closes":
+            while len(received) < count:
+                chunk = reader.read(count - len(received))
+                if not chunk:
+                    break
+                received += chunk
+        elif mode == "slow-reader":
+            while True:
+                chunk = reader.read(4096)
+                if not chunk:
+                    break
+                received += chunk
+                time.sleep(0.001)
+        else:
+            sys.exit("unknown console mode: %s" % mode)
+    return process.wait(timeout=600), received
+
+
 def run(executable, case_dir, launcher, windows):
     failures = []
     scratch = tempfile.mkdtemp(prefix="vuq-e2e-")
@@ -127,16 +195,10 @@ def run(executable, case_dir, launcher, windows):
         before = snapshot(work)
 
         command = launcher + [os.path.abspath(executable)] + read_args(case_dir)
-        # Standard output goes to a file, not a pipe: helper processes that a launcher such as
-        # wine leaves running would hold a pipe open after the converter has ended.
-        stdout_file = os.path.join(scratch, "stdout")
-        with open(stdout_file, "wb") as out:
-            result = subprocess.run(command, cwd=work, stdout=out, stderr=subprocess.DEVNULL,
-                                    stdin=subprocess.DEVNULL, timeout=600)
-        with open(stdout_file, "rb") as f:
-            result.stdout = f.read()
-        if result.returncode != 0:
-            failures.append("exit status %d, expected 0" % result.returncode)
+        console = read_console_mode(case_dir)
+        returncode, received = run_converter(command, work, scratch, console)
+        if returncode != 0:
+            failures.append("exit status %d, expected 0" % returncode)
 
         expect_dir = os.path.join(scratch, "expect")
         os.mkdir(expect_dir)
@@ -148,9 +210,13 @@ def run(executable, case_dir, launcher, windows):
             expected_stdout = f.read()
         if windows:
             expected_stdout = text_mode(expected_stdout)
-        if result.stdout != expected_stdout:
+        if console[0] == "reader-closes":
+            expected_stdout = expected_stdout[:console[1]]
+        if console[0] in ("closed", "full"):
+            expected_stdout = b""
+        if received != expected_stdout:
             failures.append("standard output differs:\n" +
-                            diff("stdout", expected_stdout, result.stdout))
+                            diff("stdout", expected_stdout, received))
 
         expected = expected_tree(case_dir, expect_dir, windows)
         # Files that setup.py made belong to the starting state as well.
@@ -181,6 +247,7 @@ def main():
     parser.add_argument("--windows", action="store_true")
     parser.add_argument("--launcher", action="append", default=[])
     options = parser.parse_args()
+    options.case_dir = os.path.abspath(options.case_dir)
     name = os.path.basename(os.path.normpath(options.case_dir))
     only_path = os.path.join(options.case_dir, "only")
     if os.path.exists(only_path):
