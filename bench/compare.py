@@ -1,12 +1,18 @@
 #!/usr/bin/env python3
-"""Whole-process comparison of vuq2html with the per-line-flush floor.
+"""Whole-process comparison of vuq2html with the one-write-per-line floor.
 
 Builds vuq2html and the reference programs (Release), generates the inputs, and runs each
-program against its reference in alternating order, several times. Prints the median wall
-time of each, their ratio and vuq2html's peak resident memory (from GNU time, Debian's
-package time, when it is installed). Optional checks:
+program against its reference in alternating order, several times. The references do the same
+work at the least cost: raw read(2) in large blocks and one write(2) per line, nothing else.
+Prints the median wall time of each, the median of the ratios of the pairs of runs, and
+vuq2html's peak resident memory (from GNU time, Debian's package time, when it is installed).
+Optional checks:
   --strace   counts read and write system calls (needs strace) against the lines written
   --linear   times vuq2html on half and full inputs, and on 1,000 and 2,000 source files
+
+Every timed run is pinned to one processor (the last one), so that the two programs of a pair
+meet the same caches and neither is moved half-way; single runs still vary by several per
+cent on a shared machine, so only the median of many pairs means anything.
 
 usage: bench/compare.py [--runs N] [--strace] [--linear] [--keep DIR]
 """
@@ -37,7 +43,7 @@ def generate(work, scale=1.0):
     """Writes the inputs and returns {name: (source file, lines the converter writes)}."""
     lines = int(200000 * scale)
     directives = int(100000 * scale)
-    pictures = int(1000000 * scale)
+    pictures = int(PICTURES * scale)
     with open(os.path.join(work, "lines.txt"), "w") as f:
         f.writelines("  <p>An ordinary line of about sixty bytes, number %07d.</p>\n" % n
                      for n in range(lines))
@@ -56,7 +62,12 @@ def generate(work, scale=1.0):
     }
 
 
+PICTURES = 500000
 GNU_TIME = "/usr/bin/time"
+
+
+def pin_to_one_processor():
+    os.sched_setaffinity(0, {max(os.sched_getaffinity(0))})
 
 
 def run_timed(command, cwd):
@@ -69,7 +80,8 @@ def run_timed(command, cwd):
     if os.path.exists(GNU_TIME):
         wrapped = [GNU_TIME, "-f", "%M", "-o", memory_file] + command
     start = time.perf_counter()
-    result = subprocess.run(wrapped, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    result = subprocess.run(wrapped, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            preexec_fn=pin_to_one_processor)
     elapsed = time.perf_counter() - start
     if result.returncode != 0:
         sys.exit("command failed: %s" % " ".join(command))
@@ -95,16 +107,19 @@ def compare(programs, work, runs):
     generate(work)
     os.makedirs(os.path.join(work, "HTML"), exist_ok=True)
     print("%-11s %12s %12s %7s %10s" % ("input", "vuq2html s", "reference s", "ratio", "peak MiB"))
-    for name, (ours, reference) in commands(programs, 1000000).items():
+    for name, (ours, reference) in commands(programs, PICTURES).items():
         run_timed(ours, work)  # warm the page cache
-        mine, theirs, peak = [], [], 0
+        run_timed(reference, work)
+        mine, theirs, ratios, peak = [], [], [], 0
         for _ in range(runs):
             elapsed, rss = run_timed(ours, work)
             mine.append(elapsed)
             peak = max(peak, rss)
             theirs.append(run_timed(reference, work)[0])
-        a, b = statistics.median(mine), statistics.median(theirs)
-        print("%-11s %12.3f %12.3f %7.3f %10.2f" % (name, a, b, a / b, peak / 1024))
+            ratios.append(mine[-1] / theirs[-1])
+        print("%-11s %12.3f %12.3f %7.3f %10.2f" % (
+            name, statistics.median(mine), statistics.median(theirs), statistics.median(ratios),
+            peak / 1024))
 
 
 def count_syscalls(programs, work):
@@ -170,7 +185,7 @@ def linear(programs, work):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--runs", type=int, default=11)
+    parser.add_argument("--runs", type=int, default=21)
     parser.add_argument("--strace", action="store_true")
     parser.add_argument("--linear", action="store_true")
     parser.add_argument("--keep", help="generate the inputs in this folder and keep them")

@@ -1,45 +1,61 @@
-// The floor for the photo directives: the same lines as the converter writes, each formatted
-// with snprintf and written with one flush.
-//   reference_photos list|table TOTAL PER_ROW OUTPUT
+// The least the photo directives can do: each line formatted into one buffer and handed to
+// write(2) on its own. POSIX only; a yardstick, not the program.
+//   reference_photos list TOTAL PER_ROW OUTPUT    2 lines a picture
+//   reference_photos table TOTAL PER_ROW OUTPUT   the table: 4 lines a picture, 2 a row, 2 more
+// The lines are those of VUQ_Foto_Link(photo$.html, img/$.jpg, thumb, PER_ROW, TOTAL) and
+// VUQ_Link_Foto_Tab(photo$.html, img/$.jpg, gallery, thumb, PER_ROW, TOTAL) at column 0.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iostream>
-#include <string>
+#include <cstring>
 
 namespace {
 
-void put(std::ofstream& output, const char* text, int length) {
-  output.write(text, length);
-  output.flush();
+int output = -1;
+char line[4096];
+
+void put(int length) {
+  const char* at = line;
+  while (length > 0) {
+    const ssize_t written = ::write(output, at, static_cast<std::size_t>(length));
+    if (written <= 0) std::exit(1);
+    at += written;
+    length -= static_cast<int>(written);
+  }
 }
+
+void picture(long number, int indent) {
+  put(std::snprintf(line, sizeof line, "%*s<a href=\"photo%ld.html\">\n", indent, "", number));
+  put(std::snprintf(line, sizeof line, "%*s<img class=\"thumb\" src=\"img/%ld.jpg\"></a>\n",
+                    indent + 8, "", number));
+}
+
+void fixed(const char* text) { put(std::snprintf(line, sizeof line, "%s", text)); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::cerr << "usage: reference_photos list|table TOTAL PER_ROW OUTPUT\n";
-    return 2;
+  if (argc != 5) return 2;
+  const long total = std::atol(argv[2]);
+  const long per_row = std::atol(argv[3]);
+  output = ::open(argv[4], O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (output < 0 || per_row < 1) return 1;
+  if (std::strcmp(argv[1], "list") == 0) {
+    for (long number = 1; number <= total; ++number) picture(number, 0);
+    return ::close(output) == 0 ? 0 : 1;
   }
-  const std::string mode = argv[1];
-  const int total = std::atoi(argv[2]);
-  const int per_row = std::atoi(argv[3]);
-  std::ofstream output(argv[4]);
-  char line[256];
-  const bool table = mode == "table";
-  const int anchor = table ? 24 : 0;
-  if (table) put(output, "<table class=\"gallery\">\n", 24);
-  for (int number = 1; number <= total; ++number) {
-    if (table && number % per_row == 1) put(output, "        <tr>\n", 13);
-    if (table) put(output, "                <td>\n", 21);
-    put(output, line,
-        std::snprintf(line, sizeof line, "%*s<a href=\"photo%d.html\">\n", anchor, "", number));
-    put(output, line,
-        std::snprintf(line, sizeof line, "%*s<img class=\"thumb\" src=\"img/%d.jpg\"></a>\n",
-                      anchor + 8, "", number));
-    if (table) put(output, "                </td>\n", 22);
-    if (table && (number % per_row == 0 || number == total)) put(output, "        </tr>\n", 14);
+  fixed("<table class=\"gallery\">\n");
+  for (long number = 1; number <= total;) {
+    fixed("        <tr>\n");
+    for (long cell = 0; cell < per_row && number <= total; ++cell, ++number) {
+      fixed("                <td>\n");
+      picture(number, 24);
+      fixed("                </td>\n");
+    }
+    fixed("        </tr>\n");
   }
-  if (table) put(output, "</table>\n", 9);
-  return 0;
+  fixed("</table>\n");
+  return ::close(output) == 0 ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,10 +22,24 @@ class LineReader {
 
   // The next line, without its line feed. The end of the source is noticed only by a read that
   // finds nothing more, so bytes after the last line feed, even none, make one more line: the
-  // last one. A failed read yields no line.
-  Status next(std::string_view& line);
+  // last one. A failed read yields no line. Inline for the common case of a line that is
+  // already in the buffer.
+  Status next(std::string_view& line) {
+    const char* start = buffer_.get() + begin_;
+    // A long line arrives in many blocks; each is searched once.
+    const auto* feed =
+        static_cast<const char*>(std::memchr(start + searched_, '\n', end_ - begin_ - searched_));
+    if (feed == nullptr) return read_on(line);
+    const auto length = static_cast<std::size_t>(feed - start);
+    line = std::string_view(start, length);
+    begin_ += length + 1;
+    searched_ = 0;
+    return Status::line;
+  }
 
  private:
+  // Reads more of the source until it holds the next line, or ends, or fails.
+  Status read_on(std::string_view& line);
   // Makes room for one more block after the bytes not yet handed out.
   void make_room();
 
