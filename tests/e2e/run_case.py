@@ -2,37 +2,48 @@
 """Runs one end-to-end case against the built converter.
 
 A case is a folder:
-  args       the command-line arguments, one per line (absent: none)
-  in/        the working directory's files before the run (links are kept as links)
-  setup.py   optional; run in the working directory after in/ is laid out, to make inputs
-             too large to keep (files it makes count as part of the starting state)
-  stdout     the exact standard output expected
-  out/       the files the run is expected to add or change; a file named .keep stands
-             for its directory alone
-  expect.py  optional; run in an empty folder, where it writes `stdout` and `out/` for
-             outputs too large to keep
-  only       optional; "linux" or "windows" for a case that makes sense on one platform
-             (device files, links, shell-expanded wildcards)
-  console    optional; what standard output is, instead of a file that keeps everything:
-               closed           standard output and error are closed
-               full             the device /dev/full, on which every write fails
-               reader-closes N  a pipe whose reader takes N bytes and then closes its end
-               slow-reader      a non-blocking pipe whose reader takes small bites slowly
-             Where bytes arrive, they must be the start of `stdout` (all of it for a slow
-             reader); the files must come out exactly as with an ordinary console.
+  args          the command-line arguments, one per line (absent: none); bytes that are not
+                UTF-8 pass through as they are
+  in/           the working directory's files before the run (links are kept as links)
+  setup.py      optional; run in the working directory after in/ is laid out, to make inputs
+                too large to keep (files it makes count as part of the starting state)
+  stdout        the exact standard output expected
+  out/          the files the run is expected to add or change; a file named .keep stands
+                for its directory alone
+  expect.py     optional; run in an empty folder, where it writes `stdout` and `out/` for
+                outputs too large to keep
+  only          optional; "linux" or "windows" for a case that makes sense on one platform
+                (device files, links, shell-expanded wildcards)
+  console       optional; what standard output is, instead of a file outside the working
+                directory that keeps everything:
+                  closed           standard output and error are closed
+                  full             the device /dev/full, on which every write fails
+                  reader-closes N  a pipe whose reader takes N bytes and then closes its end
+                  slow-reader      a non-blocking pipe whose reader takes small bites slowly
+                  file NAME        the file NAME in the working directory, emptied before the
+                                   run as a shell's redirection does; it is the console, not
+                                   one of the files compared
+                Where bytes arrive, they must be the start of `stdout` (all of it for a slow
+                reader or a file); the files must come out exactly as with an ordinary console.
+  memory_limit  optional; the most address space the converter may take, in KiB
+  env           optional; KEY=VALUE lines added to the converter's environment
 The run happens in a fresh temporary directory. Afterwards the directory must hold exactly
-in/ overlaid with out/, and the exit status must be 0.
+in/ overlaid with out/, and the exit status must be 0. On Linux nothing may reach standard
+error.
 
 With --windows the converter is a Windows program, whose files and console are in text mode:
 a carriage return before a line feed is dropped when a source is read, and every line feed
 written becomes CR LF. The expected stdout and out/ files are translated accordingly.
+With --no-memory-limit (for builds whose sanitizers reserve vast address space) a case with a
+memory_limit is skipped.
 
-Usage: run_case.py EXECUTABLE CASE_DIR [--windows] [--launcher PROGRAM]
-Exits 77 for a case that does not apply to the platform.
+Usage: run_case.py EXECUTABLE CASE_DIR [--windows] [--launcher PROGRAM] [--no-memory-limit]
+Exits 77 for a case that does not apply.
 """
 import argparse
 import difflib
 import os
+import resource
 import shutil
 import subprocess
 import sys
@@ -40,17 +51,26 @@ import tempfile
 import time
 
 
-def read_args(case_dir):
-    path = os.path.join(case_dir, "args")
+def read_case_file(case_dir, name):
+    path = os.path.join(case_dir, name)
     if not os.path.exists(path):
-        return []
+        return None
     with open(path, "rb") as f:
-        text = f.read().decode("utf-8")
-    if text == "":
+        return f.read().decode("utf-8", "surrogateescape")
+
+
+def read_args(case_dir):
+    text = read_case_file(case_dir, "args")
+    if not text:
         return []
     if text.endswith("\n"):
         text = text[:-1]
     return text.split("\n")
+
+
+def read_console_mode(case_dir):
+    words = (read_case_file(case_dir, "console") or "file-outside").split()
+    return (words[0], words[1] if len(words) > 1 else None)
 
 
 def snapshot(root):
@@ -118,63 +138,84 @@ def diff(name, expected, actual):
     return "".join(line if line.endswith("\n") else line + "\\ (no line feed)\n" for line in lines)
 
 
-def read_console_mode(case_dir):
-    path = os.path.join(case_dir, "console")
-    if not os.path.exists(path):
-        return ("file", 0)
-    with open(path) as f:
-        words = f.read().split()
-    return (words[0], int(words[1]) if len(words) > 1 else 0)
+class Converter:
+    """How the converter is started: its command, folder, environment and limits."""
+
+    def __init__(self, command, work, case_dir):
+        self.command = command
+        self.work = work
+        self.env = dict(os.environ)
+        for line in (read_case_file(case_dir, "env") or "").splitlines():
+            key, _, value = line.partition("=")
+            self.env[key] = value
+        limit = read_case_file(case_dir, "memory_limit")
+        self.memory_limit = int(limit) * 1024 if limit else None
+
+    def start(self, close_console=False, **streams):
+        def prepare_child():
+            if self.memory_limit:
+                resource.setrlimit(resource.RLIMIT_AS, (self.memory_limit, self.memory_limit))
+            if close_console:
+                os.close(1)
+                os.close(2)
+        return subprocess.Popen(self.command, cwd=self.work, env=self.env,
+                                preexec_fn=prepare_child, **streams)
 
 
-def run_converter(command, work, scratch, console):
-    """Runs the converter with the console the case asks for; returns its exit status and the
-    bytes that reached the console's reader."""
-    mode, count = console
-    if mode == "file":
-        # A file, not a pipe: helper processes that a launcher such as wine leaves running would
-        # hold a pipe open after the converter has ended.
-        stdout_file = os.path.join(scratch, "stdout")
-        with open(stdout_file, "wb") as out:
-            result = subprocess.run(command, cwd=work, stdout=out, stderr=subprocess.DEVNULL,
-                                    stdin=subprocess.DEVNULL, timeout=600)
-        with open(stdout_file, "rb") as f:
-            return result.returncode, f.read()
-    if mode == "closed":
-        def close_console():
-            os.close(1)
-            os.close(2)
-        result = subprocess.run(command, cwd=work, stdin=subprocess.DEVNULL,
-                                preexec_fn=close_console, timeout=600)
-        return result.returncode, b""
-    if mode == "full":
-        with open("/dev/full", "wb") as full:
-            result = subprocess.run(command, cwd=work, stdout=full, stderr=subprocess.DEVNULL,
-                                    stdin=subprocess.DEVNULL, timeout=600)
-        return result.returncode, b""
+def run_converter(converter, scratch, console):
+    """Runs the converter with the console the case asks for; returns its exit status, the
+    bytes that reached the console's reader, and what it wrote on standard error (None when
+    that is not kept)."""
+    mode, value = console
+    stderr_path = os.path.join(scratch, "stderr")
+    with open(stderr_path, "wb") as stderr:
+        plain = dict(stdin=subprocess.DEVNULL, stderr=stderr)
+        if mode in ("file-outside", "file"):
+            # A file, not a pipe: helper processes that a launcher such as wine leaves running
+            # would hold a pipe open after the converter has ended.
+            path = os.path.join(scratch if mode == "file-outside" else converter.work,
+                                value or "stdout")
+            with open(path, "wb") as out:
+                status = converter.start(stdout=out, **plain).wait(timeout=600)
+            with open(path, "rb") as f:
+                received = f.read()
+        elif mode == "closed":
+            status = converter.start(close_console=True, stdin=subprocess.DEVNULL).wait(600)
+            received = b""
+        elif mode == "full":
+            with open("/dev/full", "wb") as full:
+                status = converter.start(stdout=full, **plain).wait(timeout=600)
+            received = b""
+        elif mode in ("reader-closes", "slow-reader"):
+            status, received = run_with_pipe(converter, mode, value, plain)
+        else:
+            sys.exit("unknown console mode: %s" % mode)
+    with open(stderr_path, "rb") as f:
+        errors = f.read()
+    return status, received, errors if mode != "closed" else None
+
+
+def run_with_pipe(converter, mode, value, streams):
     read_end, write_end = os.pipe()
     if mode == "slow-reader":
         os.set_blocking(write_end, False)
-    process = subprocess.Popen(command, cwd=work, stdout=write_end, stderr=subprocess.DEVNULL,
-                               stdin=subprocess.DEVNULL)
+    process = converter.start(stdout=write_end, **streams)
     os.close(write_end)
     received = b""
     with os.fdopen(read_end, "rb", buffering=0) as reader:
         if mode == "reader-closes":
-            while len(received) < count:
-                chunk = reader.read(count - len(received))
+            while len(received) < int(value):
+                chunk = reader.read(int(value) - len(received))
                 if not chunk:
                     break
                 received += chunk
-        elif mode == "slow-reader":
+        else:
             while True:
                 chunk = reader.read(4096)
                 if not chunk:
                     break
                 received += chunk
                 time.sleep(0.001)
-        else:
-            sys.exit("unknown console mode: %s" % mode)
     return process.wait(timeout=600), received
 
 
@@ -196,9 +237,12 @@ def run(executable, case_dir, launcher, windows):
 
         command = launcher + [os.path.abspath(executable)] + read_args(case_dir)
         console = read_console_mode(case_dir)
-        returncode, received = run_converter(command, work, scratch, console)
-        if returncode != 0:
-            failures.append("exit status %d, expected 0" % returncode)
+        converter = Converter(command, work, case_dir)
+        status, received, errors = run_converter(converter, scratch, console)
+        if status != 0:
+            failures.append("exit status %d, expected 0" % status)
+        if errors and not windows:
+            failures.append("standard error is not empty:\n" + errors.decode("latin-1"))
 
         expect_dir = os.path.join(scratch, "expect")
         os.mkdir(expect_dir)
@@ -211,7 +255,7 @@ def run(executable, case_dir, launcher, windows):
         if windows:
             expected_stdout = text_mode(expected_stdout)
         if console[0] == "reader-closes":
-            expected_stdout = expected_stdout[:console[1]]
+            expected_stdout = expected_stdout[:int(console[1])]
         if console[0] in ("closed", "full"):
             expected_stdout = b""
         if received != expected_stdout:
@@ -223,6 +267,9 @@ def run(executable, case_dir, launcher, windows):
         for rel, entry in before.items():
             expected.setdefault(rel, entry)
         actual = snapshot(work)
+        if console[0] == "file":
+            expected.pop(console[1], None)
+            actual.pop(console[1], None)
         for rel in sorted(set(expected) | set(actual)):
             want, got = expected.get(rel), actual.get(rel)
             if want == got:
@@ -246,17 +293,18 @@ def main():
     parser.add_argument("case_dir")
     parser.add_argument("--windows", action="store_true")
     parser.add_argument("--launcher", action="append", default=[])
+    parser.add_argument("--no-memory-limit", action="store_true")
     options = parser.parse_args()
-    options.case_dir = os.path.abspath(options.case_dir)
-    name = os.path.basename(os.path.normpath(options.case_dir))
-    only_path = os.path.join(options.case_dir, "only")
-    if os.path.exists(only_path):
-        with open(only_path) as f:
-            only = f.read().strip()
-        if only != ("windows" if options.windows else "linux"):
-            print("case %s skipped: %s only" % (name, only))
-            sys.exit(77)
-    failures = run(options.executable, options.case_dir, options.launcher, options.windows)
+    case_dir = os.path.abspath(options.case_dir)
+    name = os.path.basename(os.path.normpath(case_dir))
+    only = (read_case_file(case_dir, "only") or "").strip()
+    if only and only != ("windows" if options.windows else "linux"):
+        print("case %s skipped: %s only" % (name, only))
+        sys.exit(77)
+    if options.no_memory_limit and read_case_file(case_dir, "memory_limit"):
+        print("case %s skipped: it needs a memory limit, which this build cannot take" % name)
+        sys.exit(77)
+    failures = run(options.executable, case_dir, options.launcher, options.windows)
     if failures:
         print("case %s FAILED" % name)
         for failure in failures:
