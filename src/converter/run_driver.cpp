@@ -22,6 +22,11 @@ void convert_source(const std::string& source_path, Report& report) {
     return;
   }
   const FileIdentity& source_identity = source->info().identity;
+  // Its lines name directives, so converting it would write more of them into itself.
+  if (report.is_console_file(source_identity)) {
+    report.error_line({"ERROR: SOURCE FILE ", source_path, " IS THE CONSOLE OUTPUT"});
+    return;
+  }
   std::optional<OpenedOutput> output = open_output_file(source_path, source_identity, report);
   if (!output) return;
 

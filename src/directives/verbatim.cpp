@@ -30,9 +30,13 @@ void expand_import(std::string_view argument, OutputFile& out, Report& report) {
     report.error_line({"ERROR: File ", name, " not found"});
     return;
   }
-  // Reading the file that is being written would copy its own lines back for ever.
+  // Reading a file that is being written would copy its own lines back for ever.
   if (out.is_file(imported->info().identity)) {
     report.error_line({"ERROR: File ", name, " is the output file"});
+    return;
+  }
+  if (report.is_console_file(imported->info().identity)) {
+    report.error_line({"ERROR: File ", name, " is the console output"});
     return;
   }
   ReadOutcome outcome = read_lines(*imported, name, report, [&](std::string_view line) {

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #else
 #include <fcntl.h>
 #include <poll.h>
@@ -55,16 +56,25 @@ std::optional<FileInfo> file_info(Descriptor descriptor) {
   HANDLE handle = system_handle(descriptor);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
   FileInfo info;
-  info.is_regular = GetFileType(handle) == FILE_TYPE_DISK;
+  const bool on_disk = GetFileType(handle) == FILE_TYPE_DISK;
   BY_HANDLE_FILE_INFORMATION facts;
+  FILE_ID_INFO id;
+  FILE_BASIC_INFO basic;
   if (GetFileInformationByHandle(handle, &facts)) {
     info.identity.volume = facts.dwVolumeSerialNumber;
     info.identity.index = (std::uint64_t{facts.nFileIndexHigh} << 32) | facts.nFileIndexLow;
     info.is_directory = (facts.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    info.is_regular = info.is_regular && !info.is_directory;
-  } else if (info.is_regular) {
+  } else if (GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id) &&
+             GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic)) {
+    // Some handles a process inherits answer only this, and without their volume.
+    std::memcpy(&info.identity.index, id.FileId.Identifier, sizeof info.identity.index);
+    info.identity.volume = id.VolumeSerialNumber;
+    info.identity.volume_known = id.VolumeSerialNumber != 0;
+    info.is_directory = (basic.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  } else if (on_disk) {
     return std::nullopt;  // a disk file whose identity is unknown cannot be told apart
   }
+  info.is_regular = on_disk && !info.is_directory;
   return info;
 }
 

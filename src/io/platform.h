@@ -17,11 +17,15 @@ inline constexpr Descriptor kNoDescriptor = -1;
 inline constexpr Descriptor kStandardOutput = 1;
 
 // What tells two open files apart: the same identity means the same file, however it was named.
+// A volume that the system cannot name for an open file (Windows does not always know it for a
+// handle that a process inherited) matches any volume, so such a file is told apart by its index
+// alone.
 struct FileIdentity {
   std::uint64_t volume = 0;
   std::uint64_t index = 0;
+  bool volume_known = true;
   friend bool operator==(const FileIdentity& a, const FileIdentity& b) {
-    return a.volume == b.volume && a.index == b.index;
+    return a.index == b.index && (a.volume == b.volume || !a.volume_known || !b.volume_known);
   }
   friend bool operator!=(const FileIdentity& a, const FileIdentity& b) { return !(a == b); }
 };

@@ -117,6 +117,17 @@ TEST_F(ExpandImport, RefusesTheOutputFileItselfHoweverSpelled) {
   EXPECT_EQ(testing::read_file("HTML/page.html"), testing::text_file("already written\n"));
 }
 
+TEST_F(ExpandImport, RefusesTheConsoleFile) {
+  testing::write_file("log.txt", "Found Command: VUQ_Exclude\n");
+  const FileIdentity log = File::open_for_reading("log.txt")->info().identity;
+  Report report(run.console, log);
+  OutputFile out(run.output, "HTML//page.html", report);
+  expand_import("log.txt", out, report);
+  EXPECT_EQ(run.console.text, "ERROR: File log.txt is the console output\n");
+  EXPECT_EQ(report.error_count(), 1);
+  EXPECT_EQ(run.output.text, "");
+}
+
 #ifdef __linux__
 TEST_F(ExpandImport, ReadFailureStopsTheCopyWithAnError) {
   expand_import("/proc/self/mem", run.out, run.report);

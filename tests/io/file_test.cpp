@@ -80,6 +80,15 @@ TEST_F(FileTest, IdentityIsTheFileHoweverItIsNamed) {
 #endif
 }
 
+TEST(FileIdentity, AnUnknownVolumeMatchesAnyButTheIndexMustAgree) {
+  const FileIdentity known{7, 42};
+  EXPECT_EQ(known, (FileIdentity{7, 42}));
+  EXPECT_NE(known, (FileIdentity{8, 42}));
+  EXPECT_NE(known, (FileIdentity{7, 43}));
+  EXPECT_EQ(known, (FileIdentity{0, 42, /*volume_known=*/false}));
+  EXPECT_NE(known, (FileIdentity{0, 43, /*volume_known=*/false}));
+}
+
 #ifndef _WIN32
 TEST_F(FileTest, DevicesAreNotRegularAndNeedNoEmptying) {
   std::optional<File> null_device = File::open_for_writing("/dev/null");
