@@ -1,5 +1,6 @@
 #include "converter/run_driver.h"
 
+#include <new>
 #include <optional>
 #include <string_view>
 
@@ -31,7 +32,13 @@ void convert_source(const std::string& source_path, Report& report) {
   if (!output) return;
 
   OutputFile out(output->file, output->path, report, output->file.info().identity);
-  convert_lines(*source, source_path, out, report);
+  try {
+    convert_lines(*source, source_path, out, report);
+  } catch (const std::bad_alloc&) {
+    // The memory of the failed line is free again once the loop has unwound, so the report
+    // and the next source can go on.
+    report.error_line({"ERROR: OUT OF MEMORY IN ", source_path});
+  }
   report.line(kRuleLine);
   out.close();  // the output before the source
 }
