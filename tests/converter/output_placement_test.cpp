@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "support/memory_channels.h"
 #include "support/temp_dir.h"
@@ -29,6 +30,29 @@ TEST(OutputPlacement, OutputPathReplacesTheLastExtensionOfTheWholePath) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.source);
     EXPECT_EQ(output_path_for(c.source), c.output);
+  }
+}
+
+TEST(OutputPlacement, ClimbsOutOnlyAboveTheOutputDirectory) {
+  struct Case {
+    const char* path;
+    const char* separators;
+    bool climbs;
+  };
+  const Case cases[] = {
+      {"page.html", "/", false},      {"docs/page.html", "/", false},
+      {"a/../b.html", "/", false},    {"a/./../b.html", "/", false},
+      {"a//..//b.html", "/", false},  {"/abs/p.html", "/", false},
+      {"../page.html", "/", true},    {"a/../../page.html", "/", true},
+      {"./../page.html", "/", true},  {"..", "/", true},
+      {"..html", "/", false},         {"...", "/", false},
+      {"..\\page.html", "/", false},  // a name of its own where "\\" does not separate
+      {"..\\page.html", "/\\", true}, {"a\\..\\..\\page.html", "/\\", true},
+      {"a\\../b.html", "/\\", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.path) + " with " + c.separators);
+    EXPECT_EQ(climbs_out(c.path, c.separators), c.climbs);
   }
 }
 
@@ -78,6 +102,14 @@ TEST_F(OpenOutputFile, MissingSubDirectoryIsReportedAfterOneRetry) {
             "ERROR: OUT DIRECTORY NOT FOUND. FAILED IN WRITING HTML//docs/page.html\n");
   EXPECT_EQ(report.error_count(), 1);
   EXPECT_FALSE(std::filesystem::exists("HTML/docs"));
+}
+
+TEST_F(OpenOutputFile, RefusesAnOutputOutsideTheOutputDirectoryBeforeOpeningAnything) {
+  EXPECT_FALSE(open_output_file("../page.txt", FileIdentity{}, report));
+  EXPECT_EQ(console.text,
+            "ERROR: OUTPUT FILE HTML//../page.html IS OUTSIDE THE OUTPUT DIRECTORY\n");
+  EXPECT_EQ(report.error_count(), 1);
+  EXPECT_FALSE(std::filesystem::exists("HTML"));
 }
 
 #ifndef _WIN32
