@@ -1,15 +1,19 @@
 // Runs the line loop with every directive on an input split at the first 0x1E byte into a
 // source and the file that VUQ_Import(imp) reads. Output and console stay in memory; the output
 // refuses to grow past a limit, so that large photo counts end through the write-failure path.
+// Checks that nothing is written after a write has failed, and that the same input converts to
+// the same output and console twice.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "directives/line_loop.h"
 #include "io/channels.h"
@@ -18,19 +22,29 @@
 
 namespace {
 
-// Takes bytes up to a limit, then fails every write, as a full disk does.
+void check(bool promise) {
+  if (!promise) std::abort();
+}
+
+// Keeps bytes up to a limit, then fails the write, as a full disk does; the writer must not
+// try again.
 class BoundedSink : public vuq::ByteSink {
  public:
   explicit BoundedSink(std::size_t limit) : limit_(limit) {}
   bool write(std::string_view bytes) override {
-    if (bytes.size() > limit_ - used_) return false;
-    used_ += bytes.size();
+    check(!failed_);
+    if (bytes.size() > limit_ - text.size()) {
+      failed_ = true;
+      return false;
+    }
+    text.append(bytes);
     return true;
   }
+  std::string text;
 
  private:
   std::size_t limit_;
-  std::size_t used_ = 0;
+  bool failed_ = false;
 };
 
 class TextSource : public vuq::ByteSource {
@@ -47,10 +61,25 @@ class TextSource : public vuq::ByteSource {
   std::string_view text_;
 };
 
-class DiscardSink : public vuq::ByteSink {
+class KeepingSink : public vuq::ByteSink {
  public:
-  bool write(std::string_view) override { return true; }
+  bool write(std::string_view bytes) override {
+    text.append(bytes);
+    return true;
+  }
+  std::string text;
 };
+
+// The output and the console of one conversion.
+std::pair<std::string, std::string> convert(std::string_view source_text) {
+  TextSource source(source_text);
+  BoundedSink output(1 << 16);
+  KeepingSink console;
+  vuq::Report report(console);
+  vuq::OutputFile out(output, "HTML//fuzz.html", report);
+  vuq::convert_lines(source, "fuzz.txt", out, report);
+  return {output.text, console.text};
+}
 
 // A private folder for the imported file, made once per process; it is the working directory
 // only while an input runs, so libFuzzer's own relative paths keep working.
@@ -107,11 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream("imp", std::ios::binary)
       .write(imported.data(), static_cast<std::streamsize>(imported.size()));
 
-  TextSource source(input.substr(0, split));
-  BoundedSink output(1 << 20);
-  DiscardSink console;
-  vuq::Report report(console);
-  vuq::OutputFile out(output, "HTML//fuzz.html", report);
-  vuq::convert_lines(source, "fuzz.txt", out, report);
+  const std::string_view source = input.substr(0, split);
+  check(convert(source) == convert(source));
   return 0;
 }
