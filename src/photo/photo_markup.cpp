@@ -11,8 +11,10 @@ PhotoLine read_photo_line(std::string_view line, int field_count) {
   PhotoLine photo;
   photo.indent = indent_width(line);
   photo.fields = directive_fields(remove_spaces(line), field_count);
-  photo.per_row = read_number(photo.fields[field_count - 2]);
-  photo.total = read_number(photo.fields[field_count - 1]);
+  // The counts are the last two of the fields asked for.
+  const auto counts = photo.fields.end() - 2;
+  photo.per_row = read_number(counts[0]);
+  photo.total = read_number(counts[1]);
   return photo;
 }
 

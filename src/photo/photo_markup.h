@@ -18,6 +18,7 @@ struct PhotoLine {
   std::int32_t total = 0;
 };
 
+// field_count is at least 2.
 PhotoLine read_photo_line(std::string_view line, int field_count);
 
 // Rows for `total` pictures at `per_row` to a row: the quotient truncated toward zero, plus one
