@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "directives/line_loop.h"

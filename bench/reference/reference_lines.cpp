@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "converter/output_placement.h"
 
+#include <cstddef>
 #include <utility>
 
 #include "converter/fixed_names.h"

@@ -1,6 +1,8 @@
 #include "directives/fields.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 #include <limits>
 
 namespace vuq {

@@ -1,5 +1,6 @@
 #include "directives/line_loop.h"
 
+#include <cstddef>
 #include <string>
 
 #include "directives/verbatim.h"

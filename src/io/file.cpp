@@ -1,5 +1,6 @@
 #include "io/file.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace vuq {

@@ -1,6 +1,7 @@
 #include "io/line_reader.h"
 
 #include <cstring>
+#include <utility>
 
 namespace vuq {
 namespace {

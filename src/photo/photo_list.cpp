@@ -1,5 +1,8 @@
 #include "photo/photo_list.h"
 
+#include <cstdint>
+#include <utility>
+
 #include "photo/photo_markup.h"
 
 namespace vuq {

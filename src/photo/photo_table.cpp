@@ -1,5 +1,8 @@
 #include "photo/photo_table.h"
 
+#include <cstdint>
+#include <utility>
+
 #include "directives/fields.h"
 #include "photo/photo_markup.h"
 

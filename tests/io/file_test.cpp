@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "support/temp_dir.h"

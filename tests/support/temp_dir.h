@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <random>
 #include <string>
+#include <system_error>
 
 namespace vuq::testing {
 
