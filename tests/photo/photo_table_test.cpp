@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "directives/line_loop.h"
@@ -40,23 +39,40 @@ const std::string kRowOpen = "        <tr>\n";
 const std::string kRowClose = "        </tr>\n";
 
 TEST(ExpandPhotoTable, WorkedExample) {
-  const std::string s4(4, ' '), s12(12, ' '), s20(20, ' '), s28(28, ' '), s36(36, ' ');
-  std::string expected = s4 + "<table class=\"gallery\">\n";
-  for (int row = 0, number = 1; row < 3; ++row) {
-    expected += s12 + "<tr>\n";
-    for (int place = 0; place < 2 && number <= 5; ++place, ++number) {
-      const std::string n = std::to_string(number);
-      expected += s20 + "<td>\n" + s28 + "<a href=\"big/" + n + ".html\">\n" + s36 +
-                  "<img class=\"thumb\" src=\"small/" + n + ".jpg\"></a>\n" + s20 + "</td>\n";
-    }
-    expected += s12 + "</tr>\n";
-  }
-  expected += s4 + "</table>\n";
-
+  // Indented by 4, per_row 2, total 5: three rows, the last one holding picture 5 alone.
+  const std::string expected =
+      "    <table class=\"gallery\">\n"
+      "            <tr>\n"
+      "                    <td>\n"
+      "                            <a href=\"big/1.html\">\n"
+      "                                    <img class=\"thumb\" src=\"small/1.jpg\"></a>\n"
+      "                    </td>\n"
+      "                    <td>\n"
+      "                            <a href=\"big/2.html\">\n"
+      "                                    <img class=\"thumb\" src=\"small/2.jpg\"></a>\n"
+      "                    </td>\n"
+      "            </tr>\n"
+      "            <tr>\n"
+      "                    <td>\n"
+      "                            <a href=\"big/3.html\">\n"
+      "                                    <img class=\"thumb\" src=\"small/3.jpg\"></a>\n"
+      "                    </td>\n"
+      "                    <td>\n"
+      "                            <a href=\"big/4.html\">\n"
+      "                                    <img class=\"thumb\" src=\"small/4.jpg\"></a>\n"
+      "                    </td>\n"
+      "            </tr>\n"
+      "            <tr>\n"
+      "                    <td>\n"
+      "                            <a href=\"big/5.html\">\n"
+      "                                    <img class=\"thumb\" src=\"small/5.jpg\"></a>\n"
+      "                    </td>\n"
+      "            </tr>\n"
+      "    </table>\n";
   testing::Capture capture;
   EXPECT_EQ(expand("    VUQ_Link_Foto_Tab(big/$.html, small/$.jpg, gallery, thumb, 2, 5)", capture),
             expected);
-  EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 28);
+  EXPECT_EQ(capture.output.writes.size(), 28u);
   EXPECT_EQ(capture.console.text, "");
 }
 
