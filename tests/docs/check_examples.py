@@ -32,45 +32,38 @@ ROFF_MARKER = re.compile(r'\.\\" example ([\w-]+): (\S+)\s*(.*?)\s*$')
 BLOCKLESS = ("site", "run")
 
 
-def markdown_blocks(lines):
-    """Yields (marker match, block text or None) for every marker of a Markdown document."""
-    for number, line in enumerate(lines):
-        marker = MARKDOWN_MARKER.match(line)
-        if not marker:
-            continue
-        if marker.group(2) in BLOCKLESS:
-            yield marker, None
-            continue
-        start = next(i for i in range(number + 1, len(lines)) if lines[i].startswith("```"))
-        end = next(i for i in range(start + 1, len(lines)) if lines[i].startswith("```"))
-        yield marker, "".join(line + "\n" for line in lines[start + 1:end])
-
-
 def roff_text(line):
     """The text a line of an .EX block shows."""
     line = line.replace("\\&", "").replace("\\-", "-").replace("\\(dq", '"')
     return line.replace("\\e", "\\")
 
 
-def roff_blocks(lines):
+# For each kind of document: its marker, how its blocks open and close, and what a block's
+# line shows.
+MARKDOWN = (MARKDOWN_MARKER, "```", "```", lambda line: line)
+ROFF = (ROFF_MARKER, ".EX", ".EE", roff_text)
+
+
+def marked_blocks(lines, syntax):
+    """Yields (marker match, block text or None) for every marker of a document."""
+    marker_pattern, opening, closing, shown = syntax
     for number, line in enumerate(lines):
-        marker = ROFF_MARKER.match(line)
+        marker = marker_pattern.match(line)
         if not marker:
             continue
         if marker.group(2) in BLOCKLESS:
             yield marker, None
             continue
-        start = next(i for i in range(number + 1, len(lines)) if lines[i].startswith(".EX"))
-        end = next(i for i in range(start + 1, len(lines)) if lines[i].startswith(".EE"))
-        yield marker, "".join(roff_text(line) + "\n" for line in lines[start + 1:end])
+        start = next(i for i in range(number + 1, len(lines)) if lines[i].startswith(opening))
+        end = next(i for i in range(start + 1, len(lines)) if lines[i].startswith(closing))
+        yield marker, "".join(shown(line) + "\n" for line in lines[start + 1:end])
 
 
 def collect(document):
     with open(document, encoding="utf-8") as f:
         lines = f.read().split("\n")
-    blocks = roff_blocks(lines) if document.endswith(".1") else markdown_blocks(lines)
     examples = {}
-    for marker, text in blocks:
+    for marker, text in marked_blocks(lines, ROFF if document.endswith(".1") else MARKDOWN):
         name, kind, argument = marker.groups()
         examples.setdefault(name, []).append((kind, argument, text))
     return examples
