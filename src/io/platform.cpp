@@ -6,10 +6,10 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <share.h>
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #else
@@ -89,7 +89,9 @@ bool write_all(Descriptor descriptor, std::string_view bytes) {
         static_cast<unsigned int>(bytes.size() < kLargestCall ? bytes.size() : kLargestCall);
     const int written = _write(descriptor, bytes.data(), count);
     if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
+    // In text mode the count is of the caller's bytes, before a CR is put in front of each LF;
+    // it is held to them all the same.
+    bytes.remove_prefix(std::min(bytes.size(), static_cast<std::size_t>(written)));
   }
   return true;
 }
@@ -180,8 +182,10 @@ bool write_all(Descriptor descriptor, std::string_view bytes) {
   // Nearly always the whole line goes in one call; the loop is for the rare short write.
   ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
   while (written != static_cast<ssize_t>(bytes.size())) {
-    if (written >= 0) {
+    if (written > 0) {
       bytes.remove_prefix(static_cast<std::size_t>(written));
+    } else if (written == 0) {
+      return false;  // a device that takes nothing would be asked for ever
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
       if (!wait_until_writable(descriptor)) return false;
     } else if (errno != EINTR) {
