@@ -184,12 +184,10 @@ bool write_all(Descriptor descriptor, std::string_view bytes) {
   while (written != static_cast<ssize_t>(bytes.size())) {
     if (written > 0) {
       bytes.remove_prefix(static_cast<std::size_t>(written));
-    } else if (written == 0) {
-      return false;  // a device that takes nothing would be asked for ever
-    } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+    } else if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
       if (!wait_until_writable(descriptor)) return false;
-    } else if (errno != EINTR) {
-      return false;
+    } else if (written == 0 || errno != EINTR) {
+      return false;  // a failure, or a device that takes nothing and would be asked for ever
     }
     written = ::write(descriptor, bytes.data(), bytes.size());
   }
