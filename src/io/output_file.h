@@ -37,7 +37,6 @@ class OutputFile {
   void close();
 
   bool failed() const { return failed_; }
-  const std::string& path() const { return path_; }
   // True when this output is written to that file.
   bool is_file(const platform::FileIdentity& file) const { return identity_ == file; }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "directives/fields.h"
 #include "photo/photo_markup.h"
 
 namespace vuq {
